@@ -1,0 +1,38 @@
+// Entry point: look, settings defaults, translation, then the main window.
+#include "mainwindow/orv_rdm_controller.h"
+#include "settings/languagefile.h"
+#include "settings/settings.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTranslator>
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    QFile styleSheet(QStringLiteral(":/images/mainStyle.qss"));
+    styleSheet.open(QIODevice::ReadOnly);
+    const QByteArray styleBytes = styleSheet.readAll();
+    // Up to the first zero byte, as 8-bit text.
+    application.setStyleSheet(QString::fromLatin1(styleBytes.constData()));
+
+    // Must precede every settings access: these names locate the store.
+    QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
+    writeDefaultSettings();
+
+    QTranslator translator;
+    const QString translationFile = chooseTranslationFile();
+    if (!translationFile.isEmpty())
+        (void)translator.load(translationFile);
+    QCoreApplication::installTranslator(&translator);
+
+    auto window = std::make_unique<Orv_RDM_Controller>();
+    window->show();
+    const int result = QApplication::exec();
+    window.reset();
+    return result;
+}
