@@ -1,0 +1,107 @@
+// The RDM engine: request packets, response records, transactions, discovery and device requests.
+#pragma once
+
+#include "rdm/clock.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <array>
+
+class QTextEdit;
+class QWidget;
+class UsbDevice;
+
+// The controller's own UID, the source of every request.
+constexpr quint64 controllerUid = 0x010203010101ULL;
+
+namespace RdmCommandClass {
+constexpr quint8 Get = 0x20;
+constexpr quint8 Set = 0x30;
+} // namespace RdmCommandClass
+
+class RDM : public QObject
+{
+    Q_OBJECT
+
+public:
+    RDM(UsbDevice *usbDevice, QTextEdit *logPanel);
+    ~RDM() override;
+
+    // Packets and response records.
+    int sendPacket(quint64 uid);
+    int sendRequest(quint64 uid, quint8 commandClass, quint16 pid, quint8 pdl, const quint8 *data,
+                    quint16 subDevice);
+    int readResponse();
+    const quint8 *responseData() const;
+    quint16 responseLength() const;
+    bool isAckResponse() const;
+    QString responseErrorText() const;
+    void log(const QString &message);
+
+    // Transactions: 0 ACK, -1 not sent, -2 not read, -3 not an ACK.
+    int rdmGet(quint64 uid, quint16 pid, quint8 pdl, const quint8 *data, quint16 subDevice);
+    int rdmSet(quint64 uid, quint16 pid, quint8 pdl, const quint8 *data, quint16 subDevice);
+    int quietGet(quint64 uid, quint16 pid, quint8 pdl, const quint8 *data, quint16 subDevice);
+
+    // Discovery.
+    int startFullDiscovery();
+    int startAdditionalDiscovery();
+    int fullDiscovery(QWidget *parent);
+    int additionalDiscovery();
+    int discoveredUids(QList<quint64> *uids);
+
+    // Interface requests.
+    int setRdmTiming(quint32 discoveryResponse, quint32 discoveryAny, quint32 getResponse,
+                     quint32 setResponse, quint32 missingAny, quint32 responseBroadcastAny,
+                     quint32 maxLength);
+    int setDmxTiming(quint32 breakTime, quint32 markAfterBreak, quint32 interslotTime, quint32 waitTime);
+    int sendDmxLevels(const quint8 *levels, quint16 firstSlot, quint16 count);
+    int beginDmxControl();
+    int endDmxControl();
+    quint8 *dmxLevels() { return m_dmxLevels.data(); }
+
+    // Parameter-specific GETs: -1, -2, -3 as quietGet; on an ACK 0 or the data length.
+    int getDeviceInfo(quint64 uid, quint16 subDevice);
+    int getDeviceModelDescription(quint64 uid, quint16 subDevice);
+    int getSoftwareVersionLabel(quint64 uid, quint16 subDevice);
+    int getDeviceLabel(quint64 uid, quint16 subDevice);
+    int getManufacturerLabel(quint64 uid, quint16 subDevice);
+    int getDmxPersonality(quint64 uid, quint16 subDevice);
+    int getSupportedParameters(quint64 uid, quint16 subDevice);
+    int getParameterDescription(quint64 uid, quint16 subDevice, quint16 pid);
+    int getPersonalityDescription(quint64 uid, quint16 subDevice, quint8 personality);
+    int getSensorDefinition(quint64 uid, quint16 subDevice, quint8 sensor);
+    int getSensorValue(quint64 uid, quint16 subDevice, quint8 sensor);
+    int getIdentify(quint64 uid, quint16 subDevice);
+    int getDeviceHours(quint64 uid, quint16 subDevice);
+    int getDevicePowerCycles(quint64 uid, quint16 subDevice);
+    int getLampHours(quint64 uid, quint16 subDevice);
+    int getLampStrikes(quint64 uid, quint16 subDevice);
+    int getLampState(quint64 uid, quint16 subDevice);
+    int getLampOnMode(quint64 uid, quint16 subDevice);
+    int getLanguageCapabilities(quint64 uid, quint16 subDevice);
+    int getLanguage(quint64 uid, quint16 subDevice);
+    int getDisplayInvert(quint64 uid, quint16 subDevice);
+    int getDisplayLevel(quint64 uid, quint16 subDevice);
+    int getPanInvert(quint64 uid, quint16 subDevice);
+    int getTiltInvert(quint64 uid, quint16 subDevice);
+    int getPanTiltSwap(quint64 uid, quint16 subDevice);
+    int getRealTimeClock(quint64 uid, quint16 subDevice);
+    int getPowerState(quint64 uid, quint16 subDevice);
+    int getPresetPlayback(quint64 uid, quint16 subDevice);
+
+    // Where the full discovery takes its time from; the product's real clock by default.
+    void setClock(Clock *clock);
+
+private:
+    UsbDevice *m_usb;
+    QTextEdit *m_logPanel;
+    std::array<quint8, 512> m_packet{};
+    std::array<quint8, 512> m_response{};
+    std::array<quint8, 512> m_dmxLevels{};
+    Clock *m_clock;
+};
+
+// The one way lines reach the log panel: " hh:mm:ss: message".
+void appendLogLine(QTextEdit *panel, const QString &message);
