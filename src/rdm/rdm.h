@@ -2,11 +2,14 @@
 #pragma once
 
 #include "rdm/clock.h"
+#include "rdm/discoveryprogress.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QByteArray>
 #include <array>
+#include <memory>
 
 class QTextEdit;
 class QWidget;
@@ -91,16 +94,35 @@ public:
     int getPowerState(quint64 uid, quint16 subDevice);
     int getPresetPlayback(quint64 uid, quint16 subDevice);
 
-    // Where the full discovery takes its time from; the product's real clock by default.
+    // The largest parameter data a request packet carries.
+    static constexpr int maximumParameterDataLength = 231;
+    // The most data a response record can carry in its 512-byte buffer.
+    static constexpr int maximumResponseDataLength = 509;
+
+    // Where the full discovery takes its time from; the wall clock by default. Not owned.
     void setClock(Clock *clock);
+    // How the full discovery shows its wait; a progress bar window by default. Not owned.
+    void setDiscoveryProgress(DiscoveryProgress *progress);
 
 private:
+    int finishDiscovery();
+    int exchange(quint8 commandClass, quint64 uid, quint16 pid, quint8 pdl, const quint8 *data,
+                 quint16 subDevice);
+    void logOutcome(int result, const QString &sendFailed, const QString &receiveFailed);
+    void clearResponse();
+
     UsbDevice *m_usb;
     QTextEdit *m_logPanel;
-    std::array<quint8, 512> m_packet{};
+    // The variable fields of the next request packet; sendPacket completes it.
+    quint16 m_subDevice = 0;
+    quint8 m_commandClass = RdmCommandClass::Get;
+    quint16 m_pid = 0;
+    QByteArray m_parameterData;
     std::array<quint8, 512> m_response{};
     std::array<quint8, 512> m_dmxLevels{};
     Clock *m_clock;
+    std::unique_ptr<DiscoveryProgress> m_defaultProgress;
+    DiscoveryProgress *m_progress;
 };
 
 // The one way lines reach the log panel: " hh:mm:ss: message".
