@@ -1,6 +1,7 @@
 // The program's only path to the interface: enumeration, connection and vendor control transfers.
 #pragma once
 
+#include "usb/hexdump.h"
 #include "usb/usbbackend.h"
 
 #include <QByteArray>
@@ -43,6 +44,15 @@ signals:
 
 private:
     int control_receivePrivate(quint8 request, quint16 value, quint16 index, char *data, int length);
+    // Disconnects and announces the loss of the interface; the result a failed transfer returns.
+    int failTransfer();
+    // Releases interface 0 and closes the open handle, if any.
+    void closeInterface();
+    QByteArray serialNumberOf(UsbHandle *handle);
+    // "D:" + model + " FW:" + firmware from the information block of the open interface; empty if unreadable.
+    QString informationLabel();
+    // Opens, configures and claims; nullptr (with the handle closed again) when any step fails.
+    UsbHandle *openForEnumeration(const UsbDeviceEntry &entry);
 
     UsbBackend *m_backend;
     quint16 m_productId;
@@ -52,6 +62,3 @@ private:
     UsbHandle *m_handle = nullptr;
     QList<UsbDeviceEntry> m_usbDevices;
 };
-
-// The multi-line debug rendering of a byte block.
-QString hexDump(const char *data, int length);
