@@ -153,11 +153,9 @@ void DeviceRecord::storeSensorValue(const quint8 *data, int length, const QDateT
 
 void DeviceRecord::storePersonalities(const quint8 *data, int length)
 {
-    ByteReader reader = answerReader(data, length);
-    if (reader.remaining() < personalityLength)
+    if (answerReader(data, length).remaining() < personalityLength)
         return;
-    currentPersonality = reader.u8();
-    personalityCount = reader.u8();
+    setPersonality(data, length);
     personalities.clear();
     for (int number = 1; number <= personalityCount; ++number) {
         PersonalityRecord personality;

@@ -4,35 +4,45 @@
 #include "rdm/devicerecord.h"
 
 #include <QStringList>
+#include <QVariant>
+
+using RecordFields = QList<QPair<const char *, QVariant>>;
+
+inline void addFields(QStringList &lines, const QString &key, const RecordFields &fields)
+{
+    for (const auto &field : fields)
+        lines << key + QLatin1String(field.first) + QLatin1Char('=') + field.second.toString();
+}
 
 inline QStringList dumpRecord(const DeviceRecord &record)
 {
     QStringList lines;
-    const auto add = [&lines](const char *field, const QVariant &value) {
-        lines << QLatin1String(field) + QLatin1Char('=') + value.toString();
-    };
-    add("uid", record.uid);
-    add("dmxStartAddress", record.dmxStartAddress);
-    add("dmxFootprint", record.dmxFootprint);
-    add("currentPersonality", record.currentPersonality);
-    add("personalityCount", record.personalityCount);
+    addFields(lines, QString(), {
+        {"uid", record.uid},
+        {"dmxStartAddress", record.dmxStartAddress},
+        {"dmxFootprint", record.dmxFootprint},
+        {"currentPersonality", record.currentPersonality},
+        {"personalityCount", record.personalityCount},
+    });
     for (const auto &[number, personality] : record.personalities) {
-        const QString key = QStringLiteral("personality %1 ").arg(number);
-        lines << key + QStringLiteral("number=%1").arg(personality.number)
-              << key + QStringLiteral("footprint=%1").arg(personality.footprint)
-              << key + QStringLiteral("description=") + personality.description;
+        addFields(lines, QStringLiteral("personality %1 ").arg(number), {
+            {"number", personality.number},
+            {"footprint", personality.footprint},
+            {"description", personality.description},
+        });
     }
-    add("protocolVersion", QStringLiteral("%1.%2").arg(record.protocolVersion[0]).arg(record.protocolVersion[1]));
-    add("deviceModelId", record.deviceModelId);
-    add("modelDescription", record.modelDescription);
-    add("productCategory", record.productCategory);
-    add("softwareVersionId", record.softwareVersionId);
-    add("softwareVersionLabel", record.softwareVersionLabel);
-    add("subDeviceCount", record.subDeviceCount);
-    add("sensorCount", record.sensorCount);
+    addFields(lines, QString(), {
+        {"protocolVersion", QStringLiteral("%1.%2").arg(record.protocolVersion[0]).arg(record.protocolVersion[1])},
+        {"deviceModelId", record.deviceModelId},
+        {"modelDescription", record.modelDescription},
+        {"productCategory", record.productCategory},
+        {"softwareVersionId", record.softwareVersionId},
+        {"softwareVersionLabel", record.softwareVersionLabel},
+        {"subDeviceCount", record.subDeviceCount},
+        {"sensorCount", record.sensorCount},
+    });
     for (const auto &[number, sensor] : record.sensors) {
-        const QString key = QStringLiteral("sensor %1 ").arg(number);
-        const QList<QPair<const char *, QVariant>> fields = {
+        addFields(lines, QStringLiteral("sensor %1 ").arg(number), {
             {"number", sensor.number},
             {"type", sensor.type},
             {"unit", sensor.unit},
@@ -49,16 +59,15 @@ inline QStringList dumpRecord(const DeviceRecord &record)
             {"lowestValue", sensor.lowestValue},
             {"highestValue", sensor.highestValue},
             {"recordedValue", sensor.recordedValue},
-        };
-        for (const auto &field : fields)
-            lines << key + QLatin1String(field.first) + QLatin1Char('=') + field.second.toString();
+        });
     }
-    add("deviceLabel", record.deviceLabel);
-    add("manufacturerLabel", record.manufacturerLabel);
-    add("supportedParameterCount", record.supportedParameterCount);
+    addFields(lines, QString(), {
+        {"deviceLabel", record.deviceLabel},
+        {"manufacturerLabel", record.manufacturerLabel},
+        {"supportedParameterCount", record.supportedParameterCount},
+    });
     for (const auto &[pid, parameter] : record.parameters) {
-        const QString key = QStringLiteral("parameter 0x%1 ").arg(pid, 4, 16, QLatin1Char('0'));
-        const QList<QPair<const char *, QVariant>> fields = {
+        addFields(lines, QStringLiteral("parameter 0x%1 ").arg(pid, 4, 16, QLatin1Char('0')), {
             {"pid", parameter.pid},
             {"pdlSize", parameter.pdlSize},
             {"dataType", parameter.dataType},
@@ -74,17 +83,17 @@ inline QStringList dumpRecord(const DeviceRecord &record)
             {"defaultValue", parameter.defaultValue},
             {"description", parameter.description},
             {"highlighted", parameter.highlighted},
-        };
-        for (const auto &field : fields)
-            lines << key + QLatin1String(field.first) + QLatin1Char('=') + field.second.toString();
+        });
     }
-    add("subDevice", record.subDevice);
-    add("identify", record.identify);
-    add("deviceHours", record.deviceHours);
-    add("devicePowerCycles", record.devicePowerCycles);
-    add("lampHours", record.lampHours);
-    add("lampStrikes", record.lampStrikes);
-    add("lampState", record.lampState);
-    add("detailsFetched", record.detailsFetched);
+    addFields(lines, QString(), {
+        {"subDevice", record.subDevice},
+        {"identify", record.identify},
+        {"deviceHours", record.deviceHours},
+        {"devicePowerCycles", record.devicePowerCycles},
+        {"lampHours", record.lampHours},
+        {"lampStrikes", record.lampStrikes},
+        {"lampState", record.lampState},
+        {"detailsFetched", record.detailsFetched},
+    });
     return lines;
 }
