@@ -230,9 +230,11 @@ bool ScenarioParser::parseInterface(const QJsonObject &object, const QString &pa
     if (!readArray(object, QStringLiteral("responders"), path, &responders))
         return false;
     QString responderError;
-    if (!loadResponders(unit.line(), responders, &responderError))
-        return fail(path, responderError);
-    return true;
+    if (loadResponders(unit.line(), responders, &responderError))
+        return true;
+    // The responder loader names the place from the responders array on.
+    m_error = member(path, responderError);
+    return false;
 }
 
 bool ScenarioParser::parseIdentity(const QJsonObject &object, const QString &path, SimulatedInterface &unit)

@@ -1,5 +1,5 @@
 // The simulated bus as the program's USB link sees it: enumeration, handles and the transfer log.
-#include "backendprobe.h"
+#include "common/backendprobe.h"
 #include "firmware/blockscrambler.h"
 #include "simulator/simulatedbackend.h"
 
