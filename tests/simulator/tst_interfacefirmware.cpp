@@ -2,6 +2,7 @@
 #include "common/backendprobe.h"
 #include "firmware/blockscrambler.h"
 #include "simulator/simulatedbackend.h"
+#include "simulator/simulatedresponder.h"
 #include "usb/bytewriter.h"
 
 #include <QTest>
@@ -57,7 +58,9 @@ private slots:
     void emptyRecordBeforeAnyExchange();
     void packetRecordFromTheLine();
     void recordServedAsFarAsItHasBytes();
-    void discoveryFillsTheRecord();
+    void discoveryOfAnEmptyLine();
+    void discoveryRecordsUidsBigEndian();
+    void discoveryRecordHoldsWholeUidsOnly();
     void malformedRequestsStall_data();
     void malformedRequestsStall();
 
@@ -292,12 +295,39 @@ void InterfaceFirmwareTest::recordServedAsFarAsItHasBytes()
     QCOMPARE(result, 0);
 }
 
-void InterfaceFirmwareTest::discoveryFillsTheRecord()
+void InterfaceFirmwareTest::discoveryOfAnEmptyLine()
 {
     QCOMPARE(m_probe->send(8), 0);
     QCOMPARE(m_probe->receive(10, 0, 0, 3).toHex(), QByteArray("010000"));
     QCOMPARE(m_probe->send(7), 0);
     QCOMPARE(m_probe->receive(10, 0, 0, 3).toHex(), QByteArray("010000"));
+}
+
+void InterfaceFirmwareTest::discoveryRecordsUidsBigEndian()
+{
+    for (const quint64 uid : {Q_UINT64_C(0x123456789ABC), Q_UINT64_C(0x000100000002)}) {
+        ResponderState state;
+        state.uid = uid;
+        m_unit->line().addResponder(std::make_shared<SimulatedResponder>(state));
+    }
+    QCOMPARE(m_probe->send(7), 0);
+    QCOMPARE(m_probe->receive(10, 0, 0, 3).toHex(), QByteArray("010c00"));
+    const QByteArray data = m_probe->receive(10, 0, 3, 12);
+    QStringList uids{QString::fromLatin1(data.left(6).toHex()), QString::fromLatin1(data.mid(6).toHex())};
+    uids.sort();
+    QCOMPARE(uids, QStringList({"000100000002", "123456789abc"}));
+}
+
+void InterfaceFirmwareTest::discoveryRecordHoldsWholeUidsOnly()
+{
+    // 85 UIDs would need 510 bytes; the record keeps 84 of them.
+    for (int i = 0; i < 85; ++i) {
+        ResponderState state;
+        state.uid = Q_UINT64_C(0x7A7000000000) + quint64(i) * 0x01010101;
+        m_unit->line().addResponder(std::make_shared<SimulatedResponder>(state));
+    }
+    QCOMPARE(m_probe->send(7), 0);
+    QCOMPARE(m_probe->receive(10, 0, 0, 3).toHex(), QByteArray("01f801"));
 }
 
 void InterfaceFirmwareTest::malformedRequestsStall_data()
