@@ -29,8 +29,9 @@ Orv_RDM_Controller::Orv_RDM_Controller(QWidget *parent)
     connect(ui->actionRefresh, &QAction::triggered, this, &Orv_RDM_Controller::slotactionRefresh);
     connect(ui->pushButtonDisconnect, &QPushButton::clicked, this, &Orv_RDM_Controller::slotpushButtonDisconnect);
     connect(deviceActionGroup, &QActionGroup::triggered, this, &Orv_RDM_Controller::slotactionGroupDevices);
+    // Queued: the failed transfer is still inside the engine, which the reconnect replaces.
     connect(usbLink.get(), &UsbDevice::signal_suddenly_disconnected, this,
-            &Orv_RDM_Controller::slot_suddenly_disconnected);
+            &Orv_RDM_Controller::slot_suddenly_disconnected, Qt::QueuedConnection);
     connect(ui->textEditLog, &QWidget::customContextMenuRequested, this, &Orv_RDM_Controller::slotShowContextMenu);
     connect(languageActionGroup, &QActionGroup::triggered, this, &Orv_RDM_Controller::slotactionGroupLanguages);
     connect(ui->dockWidget, &QDockWidget::topLevelChanged, this, &Orv_RDM_Controller::slottopLevelChanged);
