@@ -21,7 +21,7 @@ constexpr int lastDeviceAddress = 127;
 class SimulatedBackend::Handle : public UsbHandle
 {
 public:
-    Handle(SimulatedInterface *unit) : unit(unit), deviceKey(unit->deviceKey()), deviceName(unit->deviceName()) {}
+    explicit Handle(SimulatedInterface *unit) : unit(unit), deviceKey(unit->deviceKey()), deviceName(unit->deviceName()) {}
 
     SimulatedInterface *unit;
     quint64 deviceKey;
@@ -111,52 +111,42 @@ UsbHandle *SimulatedBackend::open(const UsbDeviceEntry &entry)
 int SimulatedBackend::setConfiguration(UsbHandle *handle, int configuration)
 {
     QMutexLocker locker(&m_mutex);
-    attachReturningUnits();
-    Handle *simulated = findHandle(handle);
-    if (!simulated)
-        return InvalidParameter;
-    if (!liveInterface(simulated))
-        return UsbResult::NoDevice;
+    const Target target = lookUp(handle);
+    if (target.refusal != 0)
+        return target.refusal;
     if (configuration != usedConfiguration)
         return InvalidParameter;
-    simulated->configured = true;
+    target.handle->configured = true;
     return 0;
 }
 
 int SimulatedBackend::claimInterface(UsbHandle *handle, int interfaceNumber)
 {
     QMutexLocker locker(&m_mutex);
-    attachReturningUnits();
-    Handle *simulated = findHandle(handle);
-    if (!simulated)
+    const Target target = lookUp(handle);
+    if (target.refusal != 0)
+        return target.refusal;
+    if (interfaceNumber != usedInterface || !target.handle->configured)
         return InvalidParameter;
-    SimulatedInterface *unit = liveInterface(simulated);
-    if (!unit)
-        return UsbResult::NoDevice;
-    if (interfaceNumber != usedInterface || !simulated->configured)
-        return InvalidParameter;
-    if (unit->faults().isClaimRefused())
+    if (target.unit->faults().isClaimRefused())
         return ResourceBusy;
     for (const auto &other : m_handles) {
-        if (other.get() != simulated && other->claimed && other->deviceKey == simulated->deviceKey)
+        if (other.get() != target.handle && other->claimed && other->deviceKey == target.handle->deviceKey)
             return ResourceBusy;
     }
-    simulated->claimed = true;
+    target.handle->claimed = true;
     return 0;
 }
 
 int SimulatedBackend::releaseInterface(UsbHandle *handle, int interfaceNumber)
 {
     QMutexLocker locker(&m_mutex);
-    attachReturningUnits();
-    Handle *simulated = findHandle(handle);
-    if (!simulated)
+    const Target target = lookUp(handle);
+    if (target.refusal != 0)
+        return target.refusal;
+    if (interfaceNumber != usedInterface || !target.handle->claimed)
         return InvalidParameter;
-    if (!liveInterface(simulated))
-        return UsbResult::NoDevice;
-    if (interfaceNumber != usedInterface || !simulated->claimed)
-        return InvalidParameter;
-    simulated->claimed = false;
+    target.handle->claimed = false;
     return 0;
 }
 
@@ -177,7 +167,7 @@ int SimulatedBackend::controlTransfer(UsbHandle *handle, quint8 requestType, qui
 {
     Q_UNUSED(timeoutMs)
     QMutexLocker locker(&m_mutex);
-    attachReturningUnits();
+    const Target target = lookUp(handle);
     TransferRecord record;
     record.direction = requestType & 0x80 ? TransferDirection::In : TransferDirection::Out;
     record.requestType = requestType;
@@ -187,17 +177,15 @@ int SimulatedBackend::controlTransfer(UsbHandle *handle, quint8 requestType, qui
     const int dataLength = data ? qMax(0, length) : 0;
     if (record.direction == TransferDirection::Out)
         record.data = QByteArray(data, dataLength);
+    if (target.handle)
+        record.deviceName = target.handle->deviceName;
 
-    Handle *simulated = findHandle(handle);
-    SimulatedInterface *unit = simulated ? liveInterface(simulated) : nullptr;
-    if (!simulated || length < 0)
+    if (target.refusal != 0)
+        record.result = target.refusal;
+    else if (length < 0)
         record.result = InvalidParameter;
-    else if (!unit)
-        record.result = UsbResult::NoDevice;
     else
-        record.result = unit->controlTransfer(requestType, request, value, index, data, dataLength);
-    if (simulated)
-        record.deviceName = simulated->deviceName;
+        record.result = target.unit->controlTransfer(requestType, request, value, index, data, dataLength);
     if (record.direction == TransferDirection::In && record.result > 0)
         record.data = QByteArray(data, record.result);
     m_log.append(record);
@@ -207,19 +195,38 @@ int SimulatedBackend::controlTransfer(UsbHandle *handle, quint8 requestType, qui
 int SimulatedBackend::stringDescriptor(UsbHandle *handle, quint8 index, char *buffer, int length)
 {
     QMutexLocker locker(&m_mutex);
-    attachReturningUnits();
-    Handle *simulated = findHandle(handle);
-    if (!simulated || !buffer || length <= 0)
+    const Target target = lookUp(handle);
+    if (target.refusal != 0)
+        return target.refusal;
+    if (!buffer || length <= 0)
         return InvalidParameter;
-    const SimulatedInterface *unit = liveInterface(simulated);
-    if (!unit)
-        return UsbResult::NoDevice;
     if (index != SimulatedInterface::serialDescriptorIndex)
         return UsbResult::Stall;
-    const QByteArray descriptor = unit->serialDescriptor();
+    const QByteArray descriptor = target.unit->serialDescriptor();
     const int count = qMin(length, int(descriptor.size()));
     std::memcpy(buffer, descriptor.constData(), size_t(count));
     return count;
+}
+
+SimulatedBackend::Target SimulatedBackend::lookUp(UsbHandle *handle)
+{
+    attachReturningUnits();
+    Target target;
+    for (const auto &candidate : m_handles) {
+        if (candidate.get() == handle)
+            target.handle = candidate.get();
+    }
+    if (!target.handle) {
+        target.refusal = InvalidParameter;
+        return target;
+    }
+    SimulatedInterface *unit = target.handle->unit;
+    // A unit that left the bus is a new device when it returns: the old handle stays dead.
+    if (unit->isAttached() && unit->deviceKey() == target.handle->deviceKey)
+        target.unit = unit;
+    else
+        target.refusal = UsbResult::NoDevice;
+    return target;
 }
 
 void SimulatedBackend::attachReturningUnits()
@@ -250,19 +257,4 @@ QString SimulatedBackend::nextDeviceName(const QString &busName)
     }
     m_lastAddress.insert(busName, address);
     return name;
-}
-
-SimulatedBackend::Handle *SimulatedBackend::findHandle(UsbHandle *handle) const
-{
-    for (const auto &candidate : m_handles) {
-        if (candidate.get() == handle)
-            return candidate.get();
-    }
-    return nullptr;
-}
-
-SimulatedInterface *SimulatedBackend::liveInterface(const Handle *handle) const
-{
-    SimulatedInterface *unit = handle->unit;
-    return unit->isAttached() && unit->deviceKey() == handle->deviceKey ? unit : nullptr;
 }

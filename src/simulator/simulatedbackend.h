@@ -48,11 +48,17 @@ private:
         UsbDeviceEntry foreignEntry;
     };
 
+    // An open handle and its unit while that is still the device that was opened, or why not.
+    struct Target
+    {
+        Handle *handle = nullptr;
+        SimulatedInterface *unit = nullptr;
+        int refusal = 0;
+    };
+
     void attachReturningUnits();
     QString nextDeviceName(const QString &busName);
-    Handle *findHandle(UsbHandle *handle) const;
-    // The unit behind a handle while it is still the device that was opened, else null.
-    SimulatedInterface *liveInterface(const Handle *handle) const;
+    Target lookUp(UsbHandle *handle);
 
     mutable QMutex m_mutex;
     SimulatedClock m_clock;

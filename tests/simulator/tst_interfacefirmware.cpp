@@ -1,6 +1,6 @@
 // The simulated interface's firmware, driven through the USB seam: each request and its data stage.
 #include "common/backendprobe.h"
-#include "firmware/blockscrambler.h"
+#include "common/scrambledbytes.h"
 #include "simulator/simulatedbackend.h"
 #include "simulator/simulatedresponder.h"
 #include "usb/bytewriter.h"
@@ -11,18 +11,6 @@ namespace {
 
 // A GET of DEVICE_INFO to 1234:56789ABC, as the program builds it.
 const QByteArray getDeviceInfo = QByteArray::fromHex("cc0118123456789abc0102030101010001000000200060000" "3d9");
-
-QByteArray scrambled(QByteArray bytes)
-{
-    scrambleBlock(bytes.data(), int(bytes.size()));
-    return bytes;
-}
-
-QByteArray unscrambled(QByteArray bytes)
-{
-    unscrambleBlock(bytes.data(), int(bytes.size()));
-    return bytes;
-}
 
 QByteArray pattern(int length, int seed)
 {

@@ -1,6 +1,6 @@
 // Scenario files: the built-in demo, every field of the format, and broken files reported by place.
 #include "common/backendprobe.h"
-#include "firmware/blockscrambler.h"
+#include "common/scrambledbytes.h"
 #include "simulator/scenario.h"
 
 #include <QFile>
@@ -18,18 +18,19 @@ QString writeScenario(const QTemporaryDir &directory, const QByteArray &text)
     return path;
 }
 
-QByteArray readPlainMemory(BackendProbe &probe, quint32 address, int length)
-{
-    QByteArray bytes = probe.receiveMemory(address, length);
-    unscrambleBlock(bytes.data(), int(bytes.size()));
-    return bytes;
-}
-
 // The zero-terminated text at offset within block.
 QByteArray textAt(const QByteArray &block, int offset)
 {
     const QByteArray rest = block.mid(offset);
     return rest.left(rest.indexOf('\0'));
+}
+
+// Model and firmware text of the information block, then the two bootloader texts, read over the wire.
+QList<QByteArray> memoryTexts(BackendProbe &probe)
+{
+    const QByteArray information = unscrambled(probe.receiveMemory(0x0801FFC0, 64));
+    const QByteArray bootloader = unscrambled(probe.receiveMemory(0x08003FD0, 32));
+    return {textAt(information, 8), textAt(information, 24), textAt(bootloader, 0), textAt(bootloader, 16)};
 }
 
 } // namespace
@@ -60,12 +61,7 @@ void ScenarioTest::demoScenario()
     BackendProbe probe(*backend);
     QVERIFY(probe.connectFirst());
     QCOMPARE(probe.serial(), QByteArray("ABCDEF1"));
-    const QByteArray information = readPlainMemory(probe, 0x0801FFC0, 64);
-    QCOMPARE(textAt(information, 8), QByteArray("Rb604 RDM/DMX"));
-    QCOMPARE(textAt(information, 24), QByteArray("2.14"));
-    const QByteArray bootloader = readPlainMemory(probe, 0x08003FD0, 32);
-    QCOMPARE(textAt(bootloader, 0), QByteArray("Rb604 Boot"));
-    QCOMPARE(textAt(bootloader, 16), QByteArray("1.03"));
+    QCOMPARE(memoryTexts(probe), QList<QByteArray>({"Rb604 RDM/DMX", "2.14", "Rb604 Boot", "1.03"}));
 }
 
 void ScenarioTest::everyField()
@@ -99,12 +95,7 @@ void ScenarioTest::everyField()
     BackendProbe probe(*backend);
     QVERIFY(probe.connect(entries.at(1)));
     QCOMPARE(probe.serial(), QByteArray("KLMNOP0b"));
-    const QByteArray information = readPlainMemory(probe, 0x0801FFC0, 64);
-    QCOMPARE(textAt(information, 8), QByteArray("Rb604 Pro"));
-    QCOMPARE(textAt(information, 24), QByteArray("3.0 beta"));
-    const QByteArray bootloader = readPlainMemory(probe, 0x08003FD0, 32);
-    QCOMPARE(textAt(bootloader, 0), QByteArray("Boot 2"));
-    QCOMPARE(textAt(bootloader, 16), QByteArray("2019-04"));
+    QCOMPARE(memoryTexts(probe), QList<QByteArray>({"Rb604 Pro", "3.0 beta", "Boot 2", "2019-04"}));
 
     QCOMPARE(probe.send(4), 0);
     backend->clock().advance(249);

@@ -1,21 +1,9 @@
 // Known answers of the block scrambling shared by the program and the interface.
-#include "firmware/blockscrambler.h"
+#include "../simulator/common/scrambledbytes.h"
 
 #include <QTest>
 
 namespace {
-
-QByteArray scrambled(QByteArray bytes)
-{
-    scrambleBlock(bytes.data(), int(bytes.size()));
-    return bytes;
-}
-
-QByteArray unscrambled(QByteArray bytes)
-{
-    unscrambleBlock(bytes.data(), int(bytes.size()));
-    return bytes;
-}
 
 QByteArray pattern(int length)
 {
