@@ -74,7 +74,8 @@ QByteArray textAt(const QByteArray &block, int offset)
     ByteReader reader(block);
     reader.skip(offset);
     const QByteArray rest = reader.rest();
-    return rest.left(rest.indexOf('\0'));
+    const qsizetype end = rest.indexOf('\0');
+    return end < 0 ? rest : rest.left(end);
 }
 
 // The text, or "???" unless its first `checked` characters are all between 0x20 and 0x7D.
