@@ -29,10 +29,15 @@ template <typename Transform> void transformWords(char *buffer, int length, Tran
 
 } // namespace
 
+void scrambleWords(char *buffer, int length)
+{
+    transformWords(buffer, length, [](quint32 word, quint32 key) { return (word ^ key) + key; });
+}
+
 int scrambleBlock(char *buffer, int length)
 {
     qDebug("Encoding started @ 0x%08llx", static_cast<unsigned long long>(reinterpret_cast<quintptr>(buffer)));
-    transformWords(buffer, length, [](quint32 word, quint32 key) { return (word ^ key) + key; });
+    scrambleWords(buffer, length);
     qDebug("Encoding end @ 0x%08llx",
            static_cast<unsigned long long>(reinterpret_cast<quintptr>(buffer + 4 * (qMax(0, length) / 4))));
     return 0;

@@ -224,7 +224,7 @@ QByteArray InterfaceFirmware::readMemory(quint32 address, int length, int *resul
         return QByteArray();
     // Scrambled per transfer: the key starts afresh with every request.
     QByteArray bytes = m_memory.read(address, length);
-    scrambleBlock(bytes.data(), int(bytes.size()));
+    scrambleWords(bytes.data(), int(bytes.size()));
     *result = int(bytes.size());
     return bytes;
 }
