@@ -13,7 +13,6 @@ namespace {
 using namespace Rdm;
 
 constexpr int LabelLength = 32;
-constexpr int UidLength = 6;
 
 // The parameter data lengths a request may carry.
 struct DataLength
@@ -705,7 +704,8 @@ ParameterReply collectStatusMessages(ResponderState &state, quint8 statusType)
         (reported ? collected : kept).append(message);
     }
     state.statusMessages = kept;
-    state.lastStatusMessages = collected;
+    if (!collected.isEmpty())
+        state.lastStatusMessages = collected;
     return ParameterReply::ack(encodeStatusMessages(collected));
 }
 
@@ -963,21 +963,6 @@ const ParameterHandler *findHandler(quint16 pid)
 
 // --- Manufacturer-specific parameters: stored bytes, checked against their description.
 
-int elementSize(quint8 dataType)
-{
-    switch (dataType) {
-    case 3: case 4: return 1;
-    case 5: case 6: return 2;
-    case 7: case 8: return 4;
-    default: return 0;
-    }
-}
-
-bool isSignedType(quint8 dataType)
-{
-    return dataType == 4 || dataType == 6 || dataType == 8;
-}
-
 qint64 readElement(ByteReader &reader, quint8 dataType)
 {
     switch (dataType) {
@@ -997,7 +982,7 @@ bool hasValidLength(const ManufacturerParameter &parameter, int length)
         return false;
     if (parameter.dataType == 2)
         return parameter.pdlSize == VariableSize || length <= parameter.pdlSize;
-    const int size = elementSize(parameter.dataType);
+    const int size = parameter.elementSize();
     if (size > 0 && length % size != 0)
         return false;
     return parameter.pdlSize == VariableSize || length == parameter.pdlSize;
@@ -1005,9 +990,9 @@ bool hasValidLength(const ManufacturerParameter &parameter, int length)
 
 bool isInRange(const ManufacturerParameter &parameter, const QByteArray &data)
 {
-    if (elementSize(parameter.dataType) == 0 || parameter.minimum == parameter.maximum)
+    if (parameter.elementSize() == 0 || parameter.minimum == parameter.maximum)
         return true;
-    const bool isSigned = isSignedType(parameter.dataType);
+    const bool isSigned = parameter.isSigned();
     const qint64 minimum = isSigned ? qint64(qint32(parameter.minimum)) : qint64(parameter.minimum);
     const qint64 maximum = isSigned ? qint64(qint32(parameter.maximum)) : qint64(parameter.maximum);
     ByteReader reader(data);

@@ -57,6 +57,18 @@ struct ManufacturerParameter
     quint32 maximum = 0;
     quint32 defaultValue = 0;
     QByteArray description;
+
+    // Bytes per value of the numeric data types; 0 for bit fields, strings and undefined data.
+    int elementSize() const
+    {
+        switch (dataType) {
+        case 3: case 4: return 1;
+        case 5: case 6: return 2;
+        case 7: case 8: return 4;
+        default: return 0;
+        }
+    }
+    bool isSigned() const { return dataType == 4 || dataType == 6 || dataType == 8; }
 };
 
 struct ResponderSelfTest
