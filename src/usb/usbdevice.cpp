@@ -241,8 +241,17 @@ int UsbDevice::checkConnection() const
     return m_handle ? 0 : -1;
 }
 
-int UsbDevice::failTransfer()
+int UsbDevice::concludeTransfer(const char *direction, quint8 request, quint16 value, quint16 index, int dataLength,
+                                int result)
 {
+    const char *outcome = result < 0 ? "ERROR" : "OK";
+    if (dataLength > 0)
+        qDebug("USB Control %s bRequest=%d, wValue=%d, wIndex=%d, dataLength=%d - %s.", direction, request, value,
+               index, dataLength, outcome);
+    else
+        qDebug("USB Control %s bRequest=%d, wValue=%d, wIndex=%d - %s.", direction, request, value, index, outcome);
+    if (result >= 0)
+        return result;
     disconnectDevice();
     emit signal_suddenly_disconnected();
     return -1;
@@ -258,14 +267,7 @@ int UsbDevice::control_send(quint8 request, quint16 value, quint16 index, char *
     const int result = m_backend->controlTransfer(m_handle, requestTypeOut, request, value, index,
                                                   hasDataStage ? data : nullptr, hasDataStage ? length : 0,
                                                   m_timeout);
-    const char *outcome = result < 0 ? "ERROR" : "OK";
-    if (hasDataStage)
-        qDebug("USB Control Send bRequest=%d, wValue=%d, wIndex=%d, dataLength=%d - %s.", request, value, index,
-               length, outcome);
-    else
-        qDebug("USB Control Send bRequest=%d, wValue=%d, wIndex=%d - %s.", request, value, index, outcome);
-
-    return result < 0 ? failTransfer() : result;
+    return concludeTransfer("Send", request, value, index, hasDataStage ? length : 0, result);
 }
 
 int UsbDevice::control_receivePrivate(quint8 request, quint16 value, quint16 index, char *data, int length)
@@ -284,14 +286,7 @@ int UsbDevice::control_receivePrivate(quint8 request, quint16 value, quint16 ind
                 break;
         }
     }
-    const char *outcome = result < 0 ? "ERROR" : "OK";
-    if (hasDataStage)
-        qDebug("USB Control Receive bRequest=%d, wValue=%d, wIndex=%d, dataLength=%d - %s.", request, value, index,
-               length, outcome);
-    else
-        qDebug("USB Control Receive bRequest=%d, wValue=%d, wIndex=%d - %s.", request, value, index, outcome);
-
-    return result < 0 ? failTransfer() : result;
+    return concludeTransfer("Receive", request, value, index, hasDataStage ? length : 0, result);
 }
 
 int UsbDevice::control_receive(quint8 request, quint16 value, quint16 index, char *data, int length)

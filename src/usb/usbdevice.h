@@ -44,8 +44,9 @@ signals:
 
 private:
     int control_receivePrivate(quint8 request, quint16 value, quint16 index, char *data, int length);
-    // Disconnects and announces the loss of the interface; the result a failed transfer returns.
-    int failTransfer();
+    // Writes the transfer's trace line; a failed transfer disconnects and announces the loss (-1).
+    int concludeTransfer(const char *direction, quint8 request, quint16 value, quint16 index, int dataLength,
+                         int result);
     // Releases interface 0 and closes the open handle, if any.
     void closeInterface();
     QByteArray serialNumberOf(UsbHandle *handle);
