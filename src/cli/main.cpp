@@ -1,0 +1,51 @@
+// Entry point of the command-line tool: the program's engine and settings without its window.
+#include "cli/clicommands.h"
+#include "cli/commandline.h"
+#include "settings/settings.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+namespace {
+
+bool traceShown = false;
+QtMessageHandler defaultHandler = nullptr;
+
+// The USB link's debug trace would drown the tool's output; warnings still pass.
+void filterTrace(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!traceShown && (type == QtDebugMsg || type == QtInfoMsg))
+        return;
+    defaultHandler(type, context, message);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The engine's log panel is a widget that is never shown; no display is needed for it.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultHandler = qInstallMessageHandler(filterTrace);
+    QApplication application(argc, argv);
+
+    // Must precede every settings access: these names locate the store the program uses.
+    QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
+    writeDefaultSettings();
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CommandLine commandLine;
+    QString error;
+    if (!parseCommandLine(QCoreApplication::arguments().mid(1), &commandLine, &error)) {
+        err << "orv-rdm-cli: " << error << "\n\n" << usageText();
+        return CliExit::Usage;
+    }
+    if (commandLine.helpRequested) {
+        out << usageText();
+        return CliExit::Success;
+    }
+    traceShown = commandLine.trace;
+    return runCommand(commandLine, out, err);
+}

@@ -1,0 +1,26 @@
+// The full discovery's wait drawn as a line of text that redraws itself, for a terminal.
+#pragma once
+
+#include "rdm/discoveryprogress.h"
+
+class QTextStream;
+
+class TextProgressBar : public DiscoveryProgress
+{
+public:
+    // Draws on `stream`, which must outlive the bar; `width` characters between the brackets.
+    explicit TextProgressBar(QTextStream &stream, int width = 30);
+
+    void begin(QWidget *parent, int maximum) override;
+    void setValue(int value) override;
+    void end() override;
+
+private:
+    void draw();
+
+    QTextStream &m_stream;
+    int m_width;
+    int m_maximum = 0;
+    int m_value = 0;
+    bool m_drawing = false;
+};

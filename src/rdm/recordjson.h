@@ -1,0 +1,13 @@
+// A device record as JSON, each value under its field's name, for reports and scripts.
+#pragma once
+
+#include "rdm/devicerecord.h"
+
+#include <QJsonObject>
+
+// "uid" is the "MMMM:DDDDDDDD" text and "protocolVersion" the pair [major, minor]; the sensors,
+// personalities and parameters are arrays of objects in ascending number or PID.
+QJsonObject deviceRecordJson(const DeviceRecord &record);
+QJsonObject sensorRecordJson(const SensorRecord &sensor);
+QJsonObject personalityRecordJson(const PersonalityRecord &personality);
+QJsonObject parameterRecordJson(const ParameterRecord &parameter);

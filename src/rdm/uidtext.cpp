@@ -1,0 +1,21 @@
+// Conversion of UIDs to and from their "MMMM:DDDDDDDD" text.
+#include "rdm/uidtext.h"
+
+#include <QRegularExpression>
+
+QString uidText(quint64 uid)
+{
+    return QStringLiteral("%1:%2")
+        .arg((uid >> 32) & 0xFFFF, 4, 16, QLatin1Char('0'))
+        .arg(uid & 0xFFFFFFFF, 8, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+std::optional<quint64> parseUidText(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([0-9A-Fa-f]{4}):([0-9A-Fa-f]{8})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return (match.captured(1).toULongLong(nullptr, 16) << 32) | match.captured(2).toULongLong(nullptr, 16);
+}
