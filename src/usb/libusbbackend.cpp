@@ -137,7 +137,7 @@ UsbHandle *LibUsbBackend::open(const UsbDeviceEntry &entry)
         return nullptr;
     }
     // Not supported off Linux, and not needed where no kernel driver is bound.
-    libusb_set_auto_detach_kernel_driver(handle, 1);
+    (void)libusb_set_auto_detach_kernel_driver(handle, 1);
     return new LibUsbHandle(handle);
 }
 
