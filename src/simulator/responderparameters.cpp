@@ -158,6 +158,66 @@ bool hasSetting(const ResponderState &, const ResponderDevice &device, quint16)
     return (device.settings.*Setting).has_value();
 }
 
+bool hasProxiedDevices(const ResponderState &state, const ResponderDevice &, quint16 subDevice)
+{
+    return subDevice == RootDevice && state.proxiedDevices.has_value();
+}
+
+bool hasModelDescription(const ResponderState &, const ResponderDevice &device, quint16)
+{
+    return device.modelDescription.has_value();
+}
+
+bool hasManufacturerLabel(const ResponderState &state, const ResponderDevice &, quint16)
+{
+    return state.manufacturerLabel.has_value();
+}
+
+bool hasBootVersionId(const ResponderState &state, const ResponderDevice &, quint16)
+{
+    return state.bootSoftwareVersionId.has_value();
+}
+
+bool hasBootVersionLabel(const ResponderState &state, const ResponderDevice &, quint16)
+{
+    return state.bootSoftwareVersionLabel.has_value();
+}
+
+bool hasManufacturerParameters(const ResponderState &, const ResponderDevice &device, quint16)
+{
+    return !device.manufacturerParameters.isEmpty();
+}
+
+bool hasProductDetails(const ResponderState &, const ResponderDevice &device, quint16)
+{
+    return !device.productDetails.isEmpty();
+}
+
+bool hasLanguages(const ResponderState &, const ResponderDevice &device, quint16)
+{
+    return !device.languages.isEmpty();
+}
+
+bool hasClock(const ResponderState &, const ResponderDevice &device, quint16)
+{
+    return device.clockOffset.has_value();
+}
+
+bool hasSelfTests(const ResponderState &, const ResponderDevice &device, quint16)
+{
+    return !device.selfTests.isEmpty();
+}
+
+bool hasPresets(const ResponderState &, const ResponderDevice &device, quint16)
+{
+    return !device.presets.isEmpty();
+}
+
+bool isReportingSubDevice(const ResponderState &state, const ResponderDevice &, quint16 subDevice)
+{
+    return subDevice != RootDevice && state.reportsStatus;
+}
+
 // --- Handlers shared by several parameters.
 
 template <std::optional<quint32> ResponderDevice::*Counter>
@@ -821,66 +881,6 @@ ParameterReply getProxiedDeviceCount(ParameterRequest &request)
     QByteArray data;
     ByteWriter(&data).u16(quint16(request.state.proxiedDevices.value_or(QList<quint64>()).size())).u8(0);
     return ParameterReply::ack(data);
-}
-
-bool hasProxiedDevices(const ResponderState &state, const ResponderDevice &, quint16 subDevice)
-{
-    return subDevice == RootDevice && state.proxiedDevices.has_value();
-}
-
-bool hasModelDescription(const ResponderState &, const ResponderDevice &device, quint16)
-{
-    return device.modelDescription.has_value();
-}
-
-bool hasManufacturerLabel(const ResponderState &state, const ResponderDevice &, quint16)
-{
-    return state.manufacturerLabel.has_value();
-}
-
-bool hasBootVersionId(const ResponderState &state, const ResponderDevice &, quint16)
-{
-    return state.bootSoftwareVersionId.has_value();
-}
-
-bool hasBootVersionLabel(const ResponderState &state, const ResponderDevice &, quint16)
-{
-    return state.bootSoftwareVersionLabel.has_value();
-}
-
-bool hasManufacturerParameters(const ResponderState &, const ResponderDevice &device, quint16)
-{
-    return !device.manufacturerParameters.isEmpty();
-}
-
-bool hasProductDetails(const ResponderState &, const ResponderDevice &device, quint16)
-{
-    return !device.productDetails.isEmpty();
-}
-
-bool hasLanguages(const ResponderState &, const ResponderDevice &device, quint16)
-{
-    return !device.languages.isEmpty();
-}
-
-bool hasClock(const ResponderState &, const ResponderDevice &device, quint16)
-{
-    return device.clockOffset.has_value();
-}
-
-bool hasSelfTests(const ResponderState &, const ResponderDevice &device, quint16)
-{
-    return !device.selfTests.isEmpty();
-}
-
-bool hasPresets(const ResponderState &, const ResponderDevice &device, quint16)
-{
-    return !device.presets.isEmpty();
-}
-
-bool isReportingSubDevice(const ResponderState &state, const ResponderDevice &, quint16 subDevice)
-{
-    return subDevice != RootDevice && state.reportsStatus;
 }
 
 // Length of a command class the parameter does not have; never checked.

@@ -9,7 +9,6 @@ namespace Rdm {
 constexpr quint64 ControllerUid = 0x010203010101ULL;
 constexpr quint64 BroadcastUid = 0xFFFFFFFFFFFFULL;
 constexpr quint32 AllDevicesOfManufacturer = 0xFFFFFFFFU;
-constexpr quint64 HighestUid = 0xFFFFFFFFFFFEULL;
 
 constexpr quint16 RootDevice = 0x0000;
 constexpr quint16 AllSubDevices = 0xFFFF;
@@ -43,12 +42,10 @@ constexpr quint8 AckOverflow = 0x03;
 namespace Nack {
 constexpr quint16 UnknownPid = 0x0000;
 constexpr quint16 FormatError = 0x0001;
-constexpr quint16 HardwareFault = 0x0002;
 constexpr quint16 WriteProtect = 0x0004;
 constexpr quint16 UnsupportedCommandClass = 0x0005;
 constexpr quint16 DataOutOfRange = 0x0006;
 constexpr quint16 BufferFull = 0x0007;
-constexpr quint16 PacketSizeUnsupported = 0x0008;
 constexpr quint16 SubDeviceOutOfRange = 0x0009;
 } // namespace Nack
 

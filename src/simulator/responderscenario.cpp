@@ -428,6 +428,9 @@ bool ResponderParser::parseSubDevice(const Fields &fields, ResponderState *state
         return false;
     if (!fields.contains(QStringLiteral("number")))
         return fields.fail(fields.pathOf(QStringLiteral("number")), QStringLiteral("missing"));
+    if (device.statusReportThreshold == Rdm::StatusType::GetLastMessage)
+        return fields.fail(fields.pathOf(QStringLiteral("statusReportThreshold")),
+                           QStringLiteral("expected 0, 2, 3 or 4"));
     if (state->subDevices.contains(quint16(number)))
         return fields.fail(fields.pathOf(QStringLiteral("number")), QStringLiteral("sub-device given twice"));
     state->subDevices.insert(quint16(number), device);

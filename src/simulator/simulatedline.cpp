@@ -107,6 +107,7 @@ std::optional<ResponseRecord> SimulatedLine::exchange(const QByteArray &requestP
         transmit(requestPacket);
         return std::nullopt;
     }
+    // The responders judge the packet; the interface needs only its transaction number and command class.
     LinePacket request;
     LinePacket::decode(requestPacket, &request);
     // ACK_OVERFLOW: the interface asks again with the same packet and joins the parts.

@@ -72,6 +72,18 @@ inline ResponderState rack()
     return state;
 }
 
+// `count` GET-only manufacturer PIDs from 0x9000 on, enough to make SUPPORTED_PARAMETERS overflow.
+inline ResponderState withManufacturerPids(ResponderState state, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        ManufacturerParameter parameter;
+        parameter.pid = quint16(0x9000 + i);
+        parameter.commandClass = 1;
+        state.root.manufacturerParameters.append(parameter);
+    }
+    return state;
+}
+
 // The fields of an answer packet that the tests look at.
 struct Answer
 {

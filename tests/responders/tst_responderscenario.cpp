@@ -57,6 +57,7 @@ class ResponderScenarioTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void everyPartOfAResponder();
     void manufacturerValuesByDataType();
     void behaviourFromTheFile();
@@ -66,7 +67,18 @@ private slots:
     void demoRigHoldsItsResponders();
     void demoPatchShowsEveryColour();
     void demoDevicesShowTheirFeatures();
+
+private:
+    std::unique_ptr<SimulatedBackend> m_demo;
 };
+
+// The demo tests share one rig: none of them depends on what another left behind.
+void ResponderScenarioTest::initTestCase()
+{
+    QString error;
+    m_demo = loadScenario(QStringLiteral("demo"), &error);
+    QVERIFY2(m_demo, qPrintable(error));
+}
 
 void ResponderScenarioTest::everyPartOfAResponder()
 {
@@ -245,6 +257,9 @@ void ResponderScenarioTest::mistakesNameTheirPlace_data()
     QTest::newRow("sub-device twice")
         << QByteArray(R"([{"uid": "7FF1:00000001", "subDevices": [{"number": 2}, {"number": 2}]}])")
         << "responders[0].subDevices[1].number: sub-device given twice";
+    QTest::newRow("report threshold 1")
+        << QByteArray(R"([{"uid": "7FF1:00000001", "subDevices": [{"number": 2, "statusReportThreshold": 1}]}])")
+        << "responders[0].subDevices[0].statusReportThreshold: expected 0, 2, 3 or 4";
     QTest::newRow("status type by number")
         << QByteArray(R"([{"uid": "7FF1:00000001", "statusMessages": [{"type": "3"}]}])")
         << "responders[0].statusMessages[0].type: expected \"advisory\", \"warning\" or \"error\"";
@@ -283,10 +298,7 @@ void ResponderScenarioTest::mistakesNameTheirPlace()
 
 void ResponderScenarioTest::demoRigHoldsItsResponders()
 {
-    QString error;
-    const std::unique_ptr<SimulatedBackend> backend = loadScenario(QStringLiteral("demo"), &error);
-    QVERIFY2(backend, qPrintable(error));
-    SimulatedLine &line = backend->interfaceAt(0).line();
+    SimulatedLine &line = m_demo->interfaceAt(0).line();
     QList<quint64> uids;
     for (const auto &responder : line.responders())
         uids.append(responder->uid());
@@ -303,10 +315,7 @@ void ResponderScenarioTest::demoRigHoldsItsResponders()
 
 void ResponderScenarioTest::demoPatchShowsEveryColour()
 {
-    QString error;
-    const std::unique_ptr<SimulatedBackend> backend = loadScenario(QStringLiteral("demo"), &error);
-    QVERIFY2(backend, qPrintable(error));
-    SimulatedLine &line = backend->interfaceAt(0).line();
+    SimulatedLine &line = m_demo->interfaceAt(0).line();
     // Green: devices alone on their channels.
     QCOMPARE(patchOf(line, DemoPar), qMakePair(1, 8));
     QCOMPARE(patchOf(line, DemoSpot), qMakePair(9, 16));
@@ -327,10 +336,7 @@ void ResponderScenarioTest::demoPatchShowsEveryColour()
 
 void ResponderScenarioTest::demoDevicesShowTheirFeatures()
 {
-    QString error;
-    const std::unique_ptr<SimulatedBackend> backend = loadScenario(QStringLiteral("demo"), &error);
-    QVERIFY2(backend, qPrintable(error));
-    SimulatedLine &line = backend->interfaceAt(0).line();
+    SimulatedLine &line = m_demo->interfaceAt(0).line();
     const auto get = [&](quint64 uid, quint16 pid, const char *data = "", quint16 subDevice = 0) {
         return ask(line, TestRequest::get(uid, pid, QByteArray::fromHex(data), subDevice))->data.toHex();
     };

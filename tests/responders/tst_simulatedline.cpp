@@ -186,14 +186,8 @@ void SimulatedLineTest::overflowingAnswerIsJoined()
 {
     ResponderState state = Fixture::par();
     state.root.manufacturerParameters.clear();
-    for (quint16 pid = 0x9000; pid < 0x9000 + 150; ++pid) {
-        ManufacturerParameter parameter;
-        parameter.pid = pid;
-        parameter.commandClass = 1;
-        state.root.manufacturerParameters.append(parameter);
-    }
     SimulatedLine line;
-    line.addResponder(std::make_shared<SimulatedResponder>(state));
+    line.addResponder(std::make_shared<SimulatedResponder>(Fixture::withManufacturerPids(state, 150)));
     const std::optional<ResponseRecord> record = line.exchange(TestRequest::get(ParUid, 0x0050));
     QVERIFY(record);
     QCOMPARE(record->status, quint8(1));
@@ -204,15 +198,8 @@ void SimulatedLineTest::overflowingAnswerIsJoined()
 
 void SimulatedLineTest::joinedAnswerStopsAtTheRecordSize()
 {
-    ResponderState state = Fixture::par();
-    for (quint16 pid = 0x9000; pid < 0x9000 + 300; ++pid) {
-        ManufacturerParameter parameter;
-        parameter.pid = pid;
-        parameter.commandClass = 1;
-        state.root.manufacturerParameters.append(parameter);
-    }
     SimulatedLine line;
-    line.addResponder(std::make_shared<SimulatedResponder>(state));
+    line.addResponder(std::make_shared<SimulatedResponder>(Fixture::withManufacturerPids(Fixture::par(), 300)));
     const std::optional<ResponseRecord> record = line.exchange(TestRequest::get(ParUid, 0x0050));
     QVERIFY(record);
     QCOMPARE(record->status, quint8(1));

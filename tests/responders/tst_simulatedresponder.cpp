@@ -357,14 +357,7 @@ void SimulatedResponderTest::statusMessagesAreReportedOnce()
 
 void SimulatedResponderTest::longAnswerOverflowsInParts()
 {
-    ResponderState state = Fixture::par();
-    for (quint16 pid = 0x9000; pid < 0x9000 + 120; ++pid) {
-        ManufacturerParameter parameter;
-        parameter.pid = pid;
-        parameter.commandClass = 1;
-        state.root.manufacturerParameters.append(parameter);
-    }
-    SimulatedResponder responder(state);
+    SimulatedResponder responder(Fixture::withManufacturerPids(Fixture::par(), 120));
     const QByteArray request = TestRequest::get(ParUid, 0x0050);
     const Answer first = ask(responder, request);
     QCOMPARE(first.responseType, quint8(0x03));
