@@ -1,0 +1,49 @@
+// Runs the command-line tool as a process, as a script would, and keeps what it said.
+#pragma once
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QtTest>
+
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+
+    // Standard output without the log lines' "hh:mm:ss: " time stamps.
+    QStringList outLines() const { return withoutTimes(out); }
+    QStringList errLines() const { return withoutTimes(err); }
+
+    static QStringList withoutTimes(const QString &text)
+    {
+        static const QRegularExpression time(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d: "));
+        QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (QString &line : lines)
+            line.remove(time);
+        return lines;
+    }
+};
+
+// `simulator` is the RB604_SIMULATOR value: "demo" or a scenario path. The run is bounded so a
+// fault can never hang the suite.
+inline CliRun runCli(const QStringList &arguments, const QString &simulator)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("RB604_SIMULATOR"), simulator);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ORV_RDM_CLI), arguments);
+    CliRun run;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        run.err = QStringLiteral("did not finish: ") + process.errorString();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}

@@ -1,0 +1,276 @@
+// The shared device reading: the order of its GETs, the failure rule and the sub-device search,
+// against the simulated responders of a scenario file.
+#include "rdm/devicereader.h"
+#include "rdm/parameterids.h"
+#include "rdm/rdm.h"
+#include "rdm/recordjson.h"
+#include "rdm/standardparameters.h"
+#include "simulator/scenario.h"
+#include "simulator/simulatedresponder.h"
+#include "usb/bytereader.h"
+#include "usb/usbdevice.h"
+
+#include <QJsonArray>
+#include <QTextEdit>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+constexpr quint64 benchDimmer = 0x4F5200000101ULL;
+constexpr quint64 slowProbe = 0x4F5200000202ULL;
+constexpr quint8 sendPacketRequest = 9;
+
+using RecordChange = std::function<void(DeviceRecord &)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(RecordChange)
+
+class TestDeviceReader : public QObject
+{
+    Q_OBJECT
+
+private:
+    SimulatedResponder &responder(quint64 uid)
+    {
+        return *std::dynamic_pointer_cast<SimulatedResponder>(m_backend->interfaceAt(0).line().responder(uid));
+    }
+
+    // Each request packet sent since the last clear, as "NAME data" or "NAME sub N data".
+    QStringList requestsSent() const
+    {
+        QStringList requests;
+        for (const TransferRecord &transfer : m_backend->transferLog()) {
+            if (transfer.direction != TransferDirection::Out || transfer.request != sendPacketRequest)
+                continue;
+            ByteReader reader(transfer.data);
+            reader.skip(18);
+            const quint16 subDevice = reader.u16();
+            reader.skip(1);
+            const quint16 pid = reader.u16();
+            const QByteArray data = reader.bytes(reader.u8());
+            QString text = standardParameterName(pid);
+            if (subDevice != 0)
+                text += QStringLiteral(" sub %1").arg(subDevice);
+            if (!data.isEmpty())
+                text += QLatin1Char(' ') + QString::fromLatin1(data.toHex());
+            requests << text;
+        }
+        return requests;
+    }
+
+    std::unique_ptr<SimulatedBackend> m_backend;
+    std::unique_ptr<UsbDevice> m_usb;
+    std::unique_ptr<QTextEdit> m_log;
+    std::unique_ptr<RDM> m_rdm;
+
+private slots:
+    void init()
+    {
+        QString error;
+        m_backend = loadScenario(QStringLiteral(ORV_CLI_SCENARIOS "/workshop.json"), &error,
+                                 SimulatedClock::Source::Manual);
+        QVERIFY2(m_backend, qPrintable(error));
+        m_usb = std::make_unique<UsbDevice>(m_backend.get());
+        m_usb->collectDevices();
+        QCOMPARE(m_usb->connectDevice(0), 0);
+        m_log = std::make_unique<QTextEdit>();
+        m_rdm = std::make_unique<RDM>(m_usb.get(), m_log.get());
+        m_backend->clearTransferLog();
+    }
+
+    void cleanup()
+    {
+        m_rdm.reset();
+        m_log.reset();
+        m_usb.reset();
+        m_backend.reset();
+    }
+
+    void fullReadSendsEveryGetInOrder()
+    {
+        DeviceRecord record(benchDimmer);
+        QCOMPARE(readFullDetails(*m_rdm, record), 0);
+        QCOMPARE(requestsSent(), QStringList({
+            QStringLiteral("DEVICE_INFO"),
+            QStringLiteral("DEVICE_LABEL"),
+            QStringLiteral("SOFTWARE_VERSION_LABEL"),
+            QStringLiteral("MANUFACTURER_LABEL"),
+            QStringLiteral("DMX_PERSONALITY"),
+            QStringLiteral("DMX_PERSONALITY_DESCRIPTION 01"),
+            QStringLiteral("DMX_PERSONALITY_DESCRIPTION 02"),
+            QStringLiteral("SUPPORTED_PARAMETERS"),
+            QStringLiteral("PARAMETER_DESCRIPTION 8010"),
+            QStringLiteral("PARAMETER_DESCRIPTION 8011"),
+            QStringLiteral("SENSOR_DEFINITION 00"),
+            QStringLiteral("SENSOR_VALUE 00"),
+            QStringLiteral("SENSOR_DEFINITION 01"),
+            QStringLiteral("SENSOR_VALUE 01"),
+            QStringLiteral("IDENTIFY_DEVICE"),
+            QStringLiteral("DEVICE_HOURS"),
+            QStringLiteral("DEVICE_POWER_CYCLES"),
+            QStringLiteral("LAMP_HOURS"),
+            QStringLiteral("LAMP_STRIKES"),
+            QStringLiteral("LAMP_STATE"),
+        }));
+        // The engine's own lines would say a GET was logged; the full read is quiet.
+        QCOMPARE(m_log->toPlainText(), QString());
+        QVERIFY(!record.detailsFetched);
+    }
+
+    void fullReadDescribesEveryParameter()
+    {
+        DeviceRecord record(benchDimmer);
+        readFullDetails(*m_rdm, record);
+        const ParameterRecord &standard = record.parameters.at(Pid::DmxStartAddress);
+        QCOMPARE(standard.description, QStringLiteral("DMX_START_ADDRESS"));
+        QCOMPARE(standard.maximum, 512u);
+        QCOMPARE(standard.highlighted, quint8(1));
+        const ParameterRecord &trim = record.parameters.at(0x8011);
+        QCOMPARE(trim.description, QStringLiteral("Trim"));
+        QCOMPARE(trim.signedMinimum, -100);
+        QCOMPARE(trim.signedMaximum, 100);
+        QCOMPARE(record.personalities.at(2).description, QStringLiteral("1 channel"));
+        QCOMPARE(record.sensors.at(1).presentValue, qint16(-200));
+    }
+
+    void failedGetKeepsTheOldValue_data()
+    {
+        QTest::addColumn<quint16>("failingPid");
+        QTest::addColumn<RecordChange>("oldValue");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("result");
+
+        QTest::newRow("DEVICE_INFO unanswered keeps the start address")
+            << Pid::DeviceInfo << RecordChange([](DeviceRecord &r) { r.dmxStartAddress = 300; })
+            << QStringLiteral("dmxStartAddress") << -3;
+        QTest::newRow("DEVICE_LABEL unanswered keeps the label")
+            << Pid::DeviceLabel << RecordChange([](DeviceRecord &r) { r.deviceLabel = QStringLiteral("Old label"); })
+            << QStringLiteral("deviceLabel") << 0;
+        QTest::newRow("MANUFACTURER_LABEL unanswered keeps the maker")
+            << Pid::ManufacturerLabel
+            << RecordChange([](DeviceRecord &r) { r.manufacturerLabel = QStringLiteral("Old maker"); })
+            << QStringLiteral("manufacturerLabel") << 0;
+        QTest::newRow("SUPPORTED_PARAMETERS unanswered keeps the count")
+            << Pid::SupportedParameters << RecordChange([](DeviceRecord &r) { r.supportedParameterCount = 3; })
+            << QStringLiteral("supportedParameterCount") << 0;
+        QTest::newRow("IDENTIFY_DEVICE unanswered keeps the state")
+            << Pid::IdentifyDevice << RecordChange([](DeviceRecord &r) { r.identify = false; })
+            << QStringLiteral("identify") << 0;
+        QTest::newRow("DEVICE_HOURS unanswered keeps the hours")
+            << Pid::DeviceHours << RecordChange([](DeviceRecord &r) { r.deviceHours = 99; })
+            << QStringLiteral("deviceHours") << 0;
+        QTest::newRow("LAMP_STATE unanswered keeps the state")
+            << Pid::LampState << RecordChange([](DeviceRecord &r) { r.lampState = 4; })
+            << QStringLiteral("lampState") << 0;
+    }
+
+    void failedGetKeepsTheOldValue()
+    {
+        QFETCH(quint16, failingPid);
+        QFETCH(RecordChange, oldValue);
+        QFETCH(QString, field);
+
+        ResponderBehaviour behaviour;
+        behaviour.ackTimerPids.insert(failingPid, 10);
+        responder(benchDimmer).setBehaviour(behaviour);
+        DeviceRecord record(benchDimmer);
+        oldValue(record);
+        const QJsonValue before = deviceRecordJson(record).value(field);
+
+        QTEST(readFullDetails(*m_rdm, record), "result");
+        QCOMPARE(deviceRecordJson(record).value(field), before);
+        // The GETs after the failed one still ran.
+        QCOMPARE(requestsSent().constLast(), QStringLiteral("LAMP_STATE"));
+    }
+
+    void unansweredSensorValueKeepsTheReading()
+    {
+        DeviceRecord record(slowProbe);
+        readFullDetails(*m_rdm, record);
+        QCOMPARE(record.sensors.at(0).description, QStringLiteral("Air"));
+        QCOMPARE(record.sensors.at(0).presentValue, qint16(0));
+        QCOMPARE(record.sensors.at(0).updateDate, QString());
+    }
+
+    void modelDescriptionFallback_data()
+    {
+        QTest::addColumn<quint64>("uid");
+        QTest::addColumn<quint16>("subDevice");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<bool>("answered");
+
+        QTest::newRow("root device describes its model") << benchDimmer << quint16(0)
+                                                         << QStringLiteral("Bench dimmer 4") << true;
+        QTest::newRow("root device without a description") << slowProbe << quint16(0)
+                                                           << QStringLiteral("UID: 0x4f5200000202") << false;
+        QTest::newRow("sub-device without a description") << benchDimmer << quint16(2)
+                                                          << QStringLiteral("Sub-device 2") << false;
+    }
+
+    void modelDescriptionFallback()
+    {
+        QFETCH(quint64, uid);
+        QFETCH(quint16, subDevice);
+        QFETCH(bool, answered);
+
+        DeviceRecord record(uid, subDevice);
+        QCOMPARE(readModelDescription(*m_rdm, record) >= 0, answered);
+        QTEST(record.modelDescription, "description");
+    }
+
+    void discoveredDeviceReadsModelThenInfo()
+    {
+        const std::unique_ptr<DeviceRecord> record = readDiscoveredDevice(*m_rdm, benchDimmer);
+        QCOMPARE(requestsSent(), QStringList({QStringLiteral("DEVICE_MODEL_DESCRIPTION"), QStringLiteral("DEVICE_INFO")}));
+        QCOMPARE(record->modelDescription, QStringLiteral("Bench dimmer 4"));
+        QCOMPARE(record->subDeviceCount, quint16(4));
+        QCOMPARE(record->dmxStartAddress, quint16(17));
+        QCOMPARE(record->deviceLabel, QString());
+    }
+
+    void subDeviceSearch_data()
+    {
+        QTest::addColumn<quint64>("uid");
+        QTest::addColumn<bool>("withoutSilentSubDevice");
+        QTest::addColumn<QStringList>("found");
+        QTest::addColumn<int>("probes");
+
+        const QStringList answering = {QStringLiteral("1 Bench dimmer module 17"), QStringLiteral("2 Sub-device 2 18"),
+                                       QStringLiteral("7 Bench dimmer module 23")};
+        QTest::newRow("gaps in the numbering end the search at the last announced") << benchDimmer << true
+                                                                                     << answering << 7;
+        QTest::newRow("a silent sub-device makes the search run to 512") << benchDimmer << false << answering << 512;
+        QTest::newRow("no sub-devices announced, none probed") << slowProbe << false << QStringList() << 0;
+    }
+
+    void subDeviceSearch()
+    {
+        QFETCH(quint64, uid);
+        QFETCH(bool, withoutSilentSubDevice);
+        QFETCH(int, probes);
+
+        if (withoutSilentSubDevice)
+            responder(uid).state().subDevices.remove(5);
+        DeviceRecord root(uid);
+        QCOMPARE(m_rdm->getDeviceInfo(uid, 0), 0);
+        root.storeDeviceInfo(m_rdm->responseData(), m_rdm->responseLength());
+        m_backend->clearTransferLog();
+
+        const std::vector<std::unique_ptr<DeviceRecord>> subDevices = discoverSubDevices(*m_rdm, root);
+        QStringList found;
+        for (const std::unique_ptr<DeviceRecord> &subDevice : subDevices) {
+            QCOMPARE(subDevice->uid, uid);
+            found << QStringLiteral("%1 %2 %3").arg(subDevice->subDevice).arg(subDevice->modelDescription).arg(subDevice->dmxStartAddress);
+        }
+        QTEST(found, "found");
+        QCOMPARE(requestsSent().filter(QRegularExpression(QStringLiteral("^DEVICE_INFO"))).size(), probes);
+        if (probes > 0)
+            QCOMPARE(requestsSent().filter(QStringLiteral("DEVICE_INFO")).constLast(),
+                     QStringLiteral("DEVICE_INFO sub %1").arg(probes));
+    }
+};
+
+QTEST_MAIN(TestDeviceReader)
+#include "tst_devicereader.moc"
