@@ -40,8 +40,10 @@ private slots:
         QTest::newRow("category 0x050A unlisted") << productCategoryText(0x050A) << "Manufacturer specific category";
         QTest::newRow("category 0x0000") << productCategoryText(0x0000) << "Not Declared";
         QTest::newRow("category 0x7FFF") << productCategoryText(0x7FFF) << "No description";
-        QTest::newRow("category 0x8000 manufacturer") << productCategoryText(0x8000) << "Manufacturer specific category";
-        QTest::newRow("category 0xFFFF manufacturer") << productCategoryText(0xFFFF) << "Manufacturer specific category";
+        QTest::newRow("category 0x8000 manufacturer")
+            << productCategoryText(0x8000) << "Manufacturer specific category";
+        QTest::newRow("category 0xFFFF manufacturer")
+            << productCategoryText(0xFFFF) << "Manufacturer specific category";
 
         QTest::newRow("prefix 0") << prefixText(0) << "None";
         QTest::newRow("prefix 10 smallest") << prefixText(10) << "10^(-24)";
