@@ -46,7 +46,7 @@ QString pidText(quint16 pid)
     return QStringLiteral("0x") + QString::number(pid, 16).toUpper().rightJustified(4, QLatin1Char('0'));
 }
 
-// 0 with the UIDs found, or the engine's discovery result.
+// Success with the UIDs found, or the exit status of a failed or interrupted discovery.
 int runDiscovery(CliSession &session, DiscoveryRun run, QTextStream &err, QList<quint64> *uids)
 {
     int result = 0;
@@ -60,17 +60,18 @@ int runDiscovery(CliSession &session, DiscoveryRun run, QTextStream &err, QList<
     }
     if (result == 0)
         session.rdm().discoveredUids(uids);
-    return result;
+    if (reportLoss(session, err))
+        return CliExit::InterfaceLost;
+    if (result != 0)
+        return failWith(err, CliExit::RdmFailure, QStringLiteral("discovery failed (%1)").arg(result));
+    return CliExit::Success;
 }
 
 int discover(const CommandLine &commandLine, CliSession &session, QTextStream &out, QTextStream &err)
 {
     QList<quint64> uids;
-    const int result = runDiscovery(session, commandLine.discovery, err, &uids);
-    if (reportLoss(session, err))
-        return CliExit::InterfaceLost;
-    if (result != 0)
-        return failWith(err, CliExit::RdmFailure, QStringLiteral("discovery failed (%1)").arg(result));
+    if (const int status = runDiscovery(session, commandLine.discovery, err, &uids); status != CliExit::Success)
+        return status;
     for (const quint64 uid : uids)
         out << uidText(uid) << '\n';
     return CliExit::Success;
@@ -125,11 +126,8 @@ int transaction(const CommandLine &commandLine, CliSession &session, QTextStream
 int report(const CommandLine &commandLine, CliSession &session, QTextStream &out, QTextStream &err)
 {
     QList<quint64> uids;
-    const int result = runDiscovery(session, commandLine.discovery, err, &uids);
-    if (reportLoss(session, err))
-        return CliExit::InterfaceLost;
-    if (result != 0)
-        return failWith(err, CliExit::RdmFailure, QStringLiteral("discovery failed (%1)").arg(result));
+    if (const int status = runDiscovery(session, commandLine.discovery, err, &uids); status != CliExit::Success)
+        return status;
     const QJsonObject rig = readRigReport(session.rdm(), uids);
     if (reportLoss(session, err))
         return CliExit::InterfaceLost;

@@ -82,6 +82,13 @@ private:
         return writeScenario({unit});
     }
 
+    static void addRigRows()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::newRow("demo rig") << demoScenario;
+        QTest::newRow("workshop") << workshopScenario;
+    }
+
     QTemporaryDir m_scratch;
     int m_written = 0;
 
@@ -237,12 +244,7 @@ private slots:
         QVERIFY(!run.out.contains(QLatin1String("USB")));
     }
 
-    void discoverPrintsEveryResponder_data()
-    {
-        QTest::addColumn<QString>("scenario");
-        QTest::newRow("demo rig") << demoScenario;
-        QTest::newRow("workshop") << workshopScenario;
-    }
+    void discoverPrintsEveryResponder_data() { addRigRows(); }
 
     void discoverPrintsEveryResponder()
     {
@@ -291,12 +293,7 @@ private slots:
                  QStringLiteral("orv-rdm-cli: 4F52:00000101 sub-device 5 does not answer DEVICE_INFO (-3)"));
     }
 
-    void reportHoldsTheWholeRig_data()
-    {
-        QTest::addColumn<QString>("scenario");
-        QTest::newRow("demo rig") << demoScenario;
-        QTest::newRow("workshop") << workshopScenario;
-    }
+    void reportHoldsTheWholeRig_data() { addRigRows(); }
 
     void reportHoldsTheWholeRig()
     {
