@@ -1,19 +1,17 @@
 // The device requests against the demo rig: what each GET returns and the records a full read
 // fills, checked against what the demo scenario file says each responder holds.
+#include "connectedengine.h"
 #include "rdm/devicereader.h"
 #include "rdm/devicerecord.h"
 #include "rdm/parameterids.h"
-#include "rdm/rdm.h"
 #include "rdm/standardparameters.h"
 #include "recorddump.h"
 #include "simulator/scenario.h"
-#include "usb/usbdevice.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextEdit>
 #include <QtTest>
 #include <algorithm>
 #include <functional>
@@ -324,17 +322,12 @@ private slots:
         QString error;
         m_backend = loadScenario(QStringLiteral("demo"), &error);
         QVERIFY2(m_backend, qPrintable(error));
-        m_usb = std::make_unique<UsbDevice>(m_backend.get());
-        m_usb->collectDevices();
-        QCOMPARE(m_usb->connectDevice(0), 0);
-        m_log = std::make_unique<QTextEdit>();
-        m_rdm = std::make_unique<RDM>(m_usb.get(), m_log.get());
+        m_engine = std::make_unique<ConnectedEngine>(m_backend.get());
+        QVERIFY(m_engine->isConnected());
     }
     void cleanup()
     {
-        m_rdm.reset();
-        m_log.reset();
-        m_usb.reset();
+        m_engine.reset();
         m_backend.reset();
     }
 
@@ -415,7 +408,7 @@ private slots:
         QFETCH(QString, valueKey);
         for (const QJsonValue &entry : demoResponders()) {
             const QJsonObject responder = entry.toObject();
-            const int result = get(*m_rdm, uidOf(responder));
+            const int result = get(m_engine->rdm, uidOf(responder));
             const QString where = text(responder, "uid");
             QVERIFY2(result == expected(responder),
                      qPrintable(QStringLiteral("%1: %2 instead of %3")
@@ -427,10 +420,10 @@ private slots:
             // The value arrives big-endian in the answer's `result` bytes.
             qint64 value = 0;
             for (int index = 0; index < result; ++index)
-                value = (value << 8) | m_rdm->responseData()[index];
+                value = (value << 8) | m_engine->rdm.responseData()[index];
             QVERIFY2(value == number(responder, valueKey.toLatin1().constData()), qPrintable(where));
         }
-        QCOMPARE(m_log->toPlainText(), QString());
+        QCOMPARE(m_engine->log.toPlainText(), QString());
     }
 
     void fullReadFillsTheRecord_data()
@@ -457,11 +450,11 @@ private slots:
 
         // Made as discovery makes it, then read in full.
         DeviceRecord record(uid, quint16(subDevice));
-        const int length = m_rdm->getDeviceModelDescription(uid, quint16(subDevice));
+        const int length = m_engine->rdm.getDeviceModelDescription(uid, quint16(subDevice));
         if (length >= 0)
-            record.setModelDescription(m_rdm->responseData(), length);
+            record.setModelDescription(m_engine->rdm.responseData(), length);
         const QDateTime readStart = QDateTime::currentDateTime().addMSecs(-999);
-        readFullDetails(*m_rdm, record);
+        readFullDetails(m_engine->rdm, record);
         const QDateTime readEnd = QDateTime::currentDateTime();
 
         DeviceRecord expected = expectedRecord(responder, quint16(subDevice));
@@ -477,7 +470,7 @@ private slots:
             sensor.updateTime = read.updateTime;
         }
         QCOMPARE(dumpRecord(record), dumpRecord(expected));
-        QCOMPARE(m_log->toPlainText(), QString());
+        QCOMPARE(m_engine->log.toPlainText(), QString());
     }
 
 private:
@@ -491,9 +484,7 @@ private:
     }
 
     std::unique_ptr<SimulatedBackend> m_backend;
-    std::unique_ptr<UsbDevice> m_usb;
-    std::unique_ptr<QTextEdit> m_log;
-    std::unique_ptr<RDM> m_rdm;
+    std::unique_ptr<ConnectedEngine> m_engine;
 };
 
 QTEST_MAIN(TestDemoRig)

@@ -1,9 +1,7 @@
 // Parameter-specific GETs: the request each one sends and what it returns, through the USB seam.
-#include "rdm/rdm.h"
+#include "connectedengine.h"
 #include "simulator/simulatedbackend.h"
-#include "usb/usbdevice.h"
 
-#include <QTextEdit>
 #include <QtTest>
 #include <functional>
 #include <optional>
@@ -58,18 +56,13 @@ private slots:
     {
         m_backend = std::make_unique<CannedRecordBackend>();
         m_backend->addInterface(QStringLiteral("ABCDEF1"));
-        m_usb = std::make_unique<UsbDevice>(m_backend.get());
-        m_usb->collectDevices();
-        QCOMPARE(m_usb->connectDevice(0), 0);
-        m_log = std::make_unique<QTextEdit>();
-        m_rdm = std::make_unique<RDM>(m_usb.get(), m_log.get());
+        m_engine = std::make_unique<ConnectedEngine>(m_backend.get());
+        QVERIFY(m_engine->isConnected());
         m_backend->clearTransferLog();
     }
     void cleanup()
     {
-        m_rdm.reset();
-        m_log.reset();
-        m_usb.reset();
+        m_engine.reset();
         m_backend.reset();
     }
 
@@ -126,7 +119,7 @@ private slots:
         QFETCH(bool, returnsLength);
 
         m_backend->setRecord(ackRecord(11));
-        QCOMPARE(get(*m_rdm, responderUid, 2), returnsLength ? 11 : 0);
+        QCOMPARE(get(m_engine->rdm, responderUid, 2), returnsLength ? 11 : 0);
 
         const QList<TransferRecord> transfers = m_backend->transferLog();
         QVERIFY(!transfers.isEmpty());
@@ -139,26 +132,24 @@ private slots:
         QCOMPARE(sent.data.size(), 20 + request.size() / 2 + 2);
 
         m_backend->setRecord(QByteArray("\x02\x03\x00\x06\x00\x05", 6));
-        QCOMPARE(get(*m_rdm, responderUid, 2), -3);
+        QCOMPARE(get(m_engine->rdm, responderUid, 2), -3);
         m_backend->setRecord(std::nullopt);
-        QCOMPARE(get(*m_rdm, responderUid, 2), -2);
-        m_usb->disconnectDevice();
-        QCOMPARE(get(*m_rdm, responderUid, 2), -1);
+        QCOMPARE(get(m_engine->rdm, responderUid, 2), -2);
+        m_engine->usb.disconnectDevice();
+        QCOMPARE(get(m_engine->rdm, responderUid, 2), -1);
 
-        QCOMPARE(m_log->toPlainText(), QString());
+        QCOMPARE(m_engine->log.toPlainText(), QString());
     }
 
     void emptyAckReturnsZero()
     {
         m_backend->setRecord(ackRecord(0));
-        QCOMPARE(m_rdm->getDeviceLabel(responderUid, 0), 0);
+        QCOMPARE(m_engine->rdm.getDeviceLabel(responderUid, 0), 0);
     }
 
 private:
     std::unique_ptr<CannedRecordBackend> m_backend;
-    std::unique_ptr<UsbDevice> m_usb;
-    std::unique_ptr<QTextEdit> m_log;
-    std::unique_ptr<RDM> m_rdm;
+    std::unique_ptr<ConnectedEngine> m_engine;
 };
 
 QTEST_MAIN(TestDeviceRequests)
