@@ -1014,5 +1014,9 @@
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
+    <message>
+        <source>Sub-device</source>
+        <translation>Sub-Device</translation>
+    </message>
 </context>
 </TS>

@@ -1014,5 +1014,9 @@
         <source>Unknown</source>
         <translation>Unknown</translation>
     </message>
+    <message>
+        <source>Sub-device</source>
+        <translation>Sub-device</translation>
+    </message>
 </context>
 </TS>

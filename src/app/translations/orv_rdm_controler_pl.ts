@@ -1014,5 +1014,9 @@
         <source>Unknown</source>
         <translation>Nieznany</translation>
     </message>
+    <message>
+        <source>Sub-device</source>
+        <translation>Urządzenie podrzędne</translation>
+    </message>
 </context>
 </TS>
