@@ -12,8 +12,8 @@
 #include <cstddef>
 #include <cstring>
 #include <linux/usbdevice_fs.h>
-#include <sys/ioctl.h>
 #include <memory>
+#include <sys/ioctl.h>
 #include <umockdev.h>
 
 namespace {
@@ -24,6 +24,9 @@ constexpr quint8 getDescriptorRequest = 6;
 constexpr quint8 stringDescriptorType = 3;
 constexpr quint16 englishLanguage = 0x0409;
 constexpr quint8 usedConfiguration = 1;
+// libusb polls for finished URBs without pause while one is outstanding; a reap that finds
+// nothing is answered after this long.
+constexpr int emptyReapDelayMs = 1;
 // umockdev notices closed files on its own thread, a moment after the close.
 constexpr int closeNoticeLimitMs = 5000;
 // What a current kernel offers; libusb needs none of it for control transfers.
@@ -180,7 +183,22 @@ int EmulatedUsbDevice::onIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client,
         outcome = self->serve(self->openFile(client), umockdev_ioctl_client_get_request(client),
                               umockdev_ioctl_client_get_arg(client));
     }
-    umockdev_ioctl_client_complete(client, outcome.result, outcome.error);
+    if (!outcome.delayed) {
+        umockdev_ioctl_client_complete(client, outcome.result, outcome.error);
+        return TRUE;
+    }
+    // On umockdev's thread, whose own context is the thread default. The answer carries no
+    // reference to this device: it can outlive it.
+    GSource *answer = g_timeout_source_new(emptyReapDelayMs);
+    g_source_set_callback(
+            answer,
+            [](gpointer waiting) {
+                umockdev_ioctl_client_complete(static_cast<UMockdevIoctlClient *>(waiting), -1, EAGAIN);
+                return gboolean(G_SOURCE_REMOVE);
+            },
+            g_object_ref(client), g_object_unref);
+    g_source_attach(answer, g_main_context_get_thread_default());
+    g_source_unref(answer);
     return TRUE;
 }
 
@@ -317,6 +335,8 @@ EmulatedUsbDevice::Outcome EmulatedUsbDevice::discard(OpenFile &file, UMockdevIo
 
 EmulatedUsbDevice::Outcome EmulatedUsbDevice::reap(OpenFile &file, UMockdevIoctlData *argument)
 {
+    if (file.finished.isEmpty() && !file.held.isEmpty())
+        return {-1, EAGAIN, true};
     if (file.finished.isEmpty())
         return failed(file.handle && m_present ? EAGAIN : ENODEV);
     const unsigned long address = file.finished.first();
@@ -338,7 +358,7 @@ int EmulatedUsbDevice::control(OpenFile &file, char *buffer, int length, int *ac
     const int dataLength = qMin(int(requestedLength), length - setupPacketSize);
 
     int result = 0;
-    if (requestType == standardDeviceIn && request == getDescriptorRequest && value >> 8 == stringDescriptorType)
+    if (requestType == standardDeviceIn && request == getDescriptorRequest && (value >> 8) == stringDescriptorType)
         result = stringDescriptor(file, quint8(value & 0xFF), data, dataLength);
     else
         result = m_backend.controlTransfer(file.handle, requestType, request, value, index, data, dataLength, 0);

@@ -37,6 +37,7 @@ private:
     {
         long result = 0;
         int error = 0;
+        bool delayed = false; // answered a moment later, so that a waiting libusb does not spin
     };
     struct OpenFile
     {
