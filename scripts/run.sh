@@ -14,7 +14,7 @@ done
 
 build=build/release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+cmake --build "$build" --parallel "$(nproc)" --target orv-rdm-controller orv-rdm-cli
 
 if $hardware; then
     unset RB604_SIMULATOR
