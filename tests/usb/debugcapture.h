@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QStringList>
-#include <algorithm>
 #include <QtGlobal>
 
 class DebugCapture
@@ -20,21 +19,15 @@ public:
     // One entry per debug message, exactly as written.
     const QStringList &messages() const { return m_messages; }
     int count(const QString &message) const { return int(m_messages.count(message)); }
-    bool anyContains(const QString &text) const
-    {
-        return std::any_of(m_messages.cbegin(), m_messages.cend(),
-                           [&text](const QString &message) { return message.contains(text); });
-    }
+    bool anyContains(const QString &text) const { return !m_messages.filter(text).isEmpty(); }
     void clear() { m_messages.clear(); }
 
 private:
     static void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
     {
-        if (type == QtDebugMsg && s_active) {
+        if (type == QtDebugMsg && s_active)
             s_active->m_messages.append(message);
-            return;
-        }
-        if (s_active && s_active->m_previous)
+        else if (s_active && s_active->m_previous)
             s_active->m_previous(type, context, message);
     }
 

@@ -12,28 +12,19 @@ class UsbDemoTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void connectionAndUnplug();
 };
 
-void UsbDemoTest::initTestCase()
+void UsbDemoTest::connectionAndUnplug()
 {
-    // Read once, at the first use of the process's backend.
-    qputenv("RB604_SIMULATOR", "demo");
+    qputenv("RB604_SIMULATOR", "demo"); // read once, at the first use of the process's backend
     QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
     QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
     writeDefaultSettings();
-}
-
-void UsbDemoTest::connectionAndUnplug()
-{
     DebugCapture trace;
     UsbDevice link;
-    QVERIFY(UsbDevice::processUsbBackend() == UsbDevice::processUsbBackend());
     auto *bus = dynamic_cast<SimulatedBackend *>(UsbDevice::processUsbBackend());
-    QVERIFY(bus);
-    QCOMPARE(trace.count(QStringLiteral("USB backend: simulated interface, scenario demo")), 1);
-    const QString deviceName = bus->interfaceAt(0).deviceName();
+    QVERIFY(bus && bus == UsbDevice::processUsbBackend());
 
     QCOMPARE(link.collectDevices(), QStringList{"D:Rb604 RDM/DMX FW:2.14 SN:ABCDEF1"});
     QCOMPARE(link.connectDevice(0), 0);
@@ -41,21 +32,21 @@ void UsbDemoTest::connectionAndUnplug()
     QCOMPARE(link.control_send(13, 0, 0, dmxTiming.data(), int(dmxTiming.size())), 16);
     QCOMPARE(link.readSerialNumber(), QByteArray("ABCDEF1"));
 
-    const QStringList linkTrace = trace.messages();
-    const QStringList expected = {
+    QStringList linkTrace = trace.messages();
+    QVERIFY(linkTrace.value(10).startsWith(QStringLiteral("\"\n src address: 0x")));
+    linkTrace[10] = QStringLiteral("(information block dump)");
+    QCOMPARE(linkTrace, QStringList({
+        "USB backend: simulated interface, scenario demo",
         "UsbDevice constructor",
         "USB Collect Devices",
         "bus: 001",
-        "bus->devices: " + deviceName,
+        "bus->devices: " + bus->interfaceAt(0).deviceName(),
         "dev->descriptor.idVendor: 1209",
         "dev->descriptor.idProduct: 1",
         "dev->descriptor.iSerialNumber: 3",
         "dev->descriptor.bMaxPacketSize0: 40",
         "USB Control Receive bRequest=1, wValue=65472, wIndex=2049, dataLength=64 - OK.",
-    };
-    QCOMPARE(linkTrace.mid(1, expected.size()), expected);
-    QVERIFY(linkTrace.value(10).startsWith(QStringLiteral("\"\n src address: 0x")));
-    QCOMPARE(linkTrace.mid(11), QStringList({
+        "(information block dump)",
         "USB Connect",
         "usb_opened ",
         "usb_set_configuration ",
@@ -75,13 +66,11 @@ void UsbDemoTest::connectionAndUnplug()
     QCOMPARE(link.control_receive(10, 0, 0, record, 3), -1);
     QCOMPARE(trace.messages(), QStringList({"USB Control Receive bRequest=10, wValue=0, wIndex=0, dataLength=3 - ERROR.",
                                               "USB Disconnect"}));
-    QCOMPARE(lost.count(), 1);
-    QCOMPARE(link.checkConnection(), -1);
-
     // Disconnected: later transfers fail at once, without announcing the loss again.
     QCOMPARE(link.control_send(14, 0, 0, nullptr, 0), -1);
     QCOMPARE(link.control_receive(10, 0, 0, record, 3), -1);
     QCOMPARE(lost.count(), 1);
+    QCOMPARE(link.checkConnection(), -1);
     QVERIFY(link.collectDevices().isEmpty());
 }
 
