@@ -1,21 +1,30 @@
-// Parameter-specific GETs: the request each one sends and what it returns, through the USB seam.
-#include "connectedengine.h"
-#include "simulator/simulatedbackend.h"
+// Parameter-specific GETs: the request each one sends and what it returns; then the full read of
+// the demo rig, checked field by field against what the demo scenario file says each responder holds.
+#include "rdm/devicereader.h"
+#include "rdm/parameterids.h"
+#include "rdm/rdm.h"
+#include "rdm/standardparameters.h"
+#include "recorddump.h"
+#include "simulator/scenario.h"
+#include "usb/usbdevice.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextEdit>
 #include <QtTest>
 #include <functional>
 #include <optional>
 
 namespace {
 
-// The simulated bus, but request 10 serves a response record the test chose.
+// The simulated bus, but request 10 serves the record the test chose; nullopt makes the read fail.
 class CannedRecordBackend : public SimulatedBackend
 {
 public:
     CannedRecordBackend() : SimulatedBackend(SimulatedClock::Source::Manual) {}
-
-    // Status, little-endian length and data; nullopt makes the read fail.
-    void setRecord(std::optional<QByteArray> record) { m_record = std::move(record); }
+    // Status, little-endian length and data.
+    std::optional<QByteArray> record;
 
     int controlTransfer(UsbHandle *handle, quint8 requestType, quint8 request, quint16 value, quint16 index,
                         char *data, int length, int timeoutMs) override
@@ -23,15 +32,26 @@ public:
         if (request != 10)
             return SimulatedBackend::controlTransfer(handle, requestType, request, value, index, data, length,
                                                      timeoutMs);
-        if (!m_record)
+        if (!record)
             return UsbResult::TimedOut;
-        const QByteArray part = m_record->mid(index, length);
+        const QByteArray part = record->mid(index, length);
         std::copy(part.cbegin(), part.cend(), data);
         return int(part.size());
     }
+};
 
-private:
-    std::optional<QByteArray> m_record = QByteArray("\x01\x00\x00", 3);
+// An RDM engine on the first interface of a backend, logging into a panel of its own.
+struct Engine
+{
+    explicit Engine(UsbBackend *backend) : usb(backend)
+    {
+        usb.collectDevices();
+        connected = usb.connectDevice(0) == 0;
+    }
+    UsbDevice usb;
+    QTextEdit log;
+    RDM rdm{&usb, &log};
+    bool connected = false;
 };
 
 QByteArray ackRecord(int length)
@@ -41,7 +61,168 @@ QByteArray ackRecord(int length)
 
 using Get = std::function<int(RDM &, quint64, quint16)>;
 
-constexpr quint64 responderUid = 0x123456789ABCULL;
+QJsonArray demoResponders()
+{
+    QFile file(QStringLiteral(":/simulator/demo.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QJsonArray();
+    return QJsonDocument::fromJson(file.readAll())["interfaces"][0]["responders"].toArray();
+}
+
+// Scenario numbers are decimal or "0x" hexadecimal strings.
+qint64 number(const QJsonObject &object, const char *key, qint64 absent = 0)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.isString())
+        return value.toString().mid(2).toLongLong(nullptr, 16);
+    return value.isDouble() ? qint64(value.toDouble()) : absent;
+}
+
+QString text(const QJsonObject &object, const char *key)
+{
+    return object.value(QLatin1String(key)).toString();
+}
+
+QJsonArray array(const QJsonObject &object, const char *key)
+{
+    return object.value(QLatin1String(key)).toArray();
+}
+
+quint64 uidOf(const QJsonObject &responder)
+{
+    return text(responder, "uid").remove(QLatin1Char(':')).toULongLong(nullptr, 16);
+}
+
+// The device a request reaches: the responder itself or one of its sub-devices.
+QJsonObject deviceOf(const QJsonObject &responder, quint16 subDevice)
+{
+    for (const QJsonValue &entry : array(responder, "subDevices")) {
+        if (number(entry.toObject(), "number") == subDevice)
+            return entry.toObject();
+    }
+    return responder;
+}
+
+// Whether a GET of the PID gets its answer at once: not from a silent device, not an ACK_TIMER.
+bool answersAtOnce(const QJsonObject &responder, quint16 subDevice, quint16 pid)
+{
+    const QJsonObject behaviour = responder.value(QStringLiteral("behaviour")).toObject();
+    if (behaviour.value(QStringLiteral("silent")).toBool()
+        || deviceOf(responder, subDevice).value(QStringLiteral("silent")).toBool())
+        return false;
+    const QJsonArray timers = array(behaviour, "ackTimer");
+    return std::none_of(timers.begin(), timers.end(),
+                        [pid](const QJsonValue &timer) { return number(timer.toObject(), "pid") == pid; });
+}
+
+// The record a full read of the device should leave, from the scenario; only the list of supported
+// PIDs is asked of the rig, as the responder tests pin how the scenario makes it.
+// Sensor time stamps are left empty: they come from the clock, not from the scenario.
+DeviceRecord expectedRecord(RDM &rdm, const QJsonObject &responder, quint16 subDevice)
+{
+    DeviceRecord record(uidOf(responder), subDevice);
+    const QJsonObject device = deviceOf(responder, subDevice);
+    const auto answers = [&](quint16 pid) { return answersAtOnce(responder, subDevice, pid); };
+
+    if (answers(Pid::DeviceModelDescription))
+        record.modelDescription = text(device, "modelDescription");
+    const QJsonArray personalities = array(device, "personalities");
+    const QJsonArray sensors = array(device, "sensors");
+    if (answers(Pid::DeviceInfo)) {
+        record.protocolVersion = {1, 0};
+        record.deviceModelId = quint16(number(device, "modelId"));
+        record.productCategory = quint16(number(device, "productCategory"));
+        record.softwareVersionId = quint32(number(device, "softwareVersionId"));
+        record.personalityCount = quint8(personalities.size());
+        record.currentPersonality = personalities.isEmpty() ? 0 : quint8(number(device, "personality", 1));
+        if (!personalities.isEmpty())
+            record.dmxFootprint =
+                quint16(number(personalities.at(record.currentPersonality - 1).toObject(), "footprint"));
+        record.dmxStartAddress = record.dmxFootprint > 0 ? quint16(number(device, "startAddress", 1)) : 0;
+        record.subDeviceCount = subDevice == 0 ? quint16(array(responder, "subDevices").size()) : 0;
+        record.sensorCount = quint8(sensors.size());
+    }
+    if (answers(Pid::DeviceLabel))
+        record.deviceLabel = text(device, "label");
+    if (answers(Pid::SoftwareVersionLabel))
+        record.softwareVersionLabel = text(responder, "softwareVersionLabel");
+    if (answers(Pid::ManufacturerLabel))
+        record.manufacturerLabel = text(responder, "manufacturerLabel");
+    for (int index = 0; index < personalities.size() && answers(Pid::DmxPersonality); ++index) {
+        PersonalityRecord &personality = record.personalities[quint8(index + 1)];
+        personality.number = quint8(index + 1);
+        if (answers(Pid::DmxPersonalityDescription)) {
+            personality.footprint = quint16(number(personalities.at(index).toObject(), "footprint"));
+            personality.description = text(personalities.at(index).toObject(), "description");
+        }
+    }
+
+    if (answers(Pid::SupportedParameters)) {
+        record.storeSupportedParameters(rdm.responseData(), rdm.getSupportedParameters(record.uid, subDevice));
+        for (const auto &[pid, parameter] : record.parameters)
+            applyStandardDescription(record, pid);
+    }
+    for (const QJsonValue &entry : array(device, "manufacturerParameters")) {
+        if (!answers(Pid::SupportedParameters) || !answers(Pid::ParameterDescription))
+            break;
+        const QJsonObject described = entry.toObject();
+        ParameterRecord &parameter = record.parameters[quint16(number(described, "pid"))];
+        parameter.pid = quint16(number(described, "pid"));
+        parameter.pdlSize = quint8(number(described, "pdlSize"));
+        parameter.dataType = quint8(number(described, "dataType"));
+        parameter.commandClass = quint8(number(described, "commandClass"));
+        parameter.type = quint8(number(described, "type"));
+        parameter.unit = quint8(number(described, "unit"));
+        parameter.prefix = quint8(number(described, "prefix"));
+        if (isSignedDataType(parameter.dataType)) {
+            parameter.signedMinimum = qint32(number(described, "minimum"));
+            parameter.signedMaximum = qint32(number(described, "maximum"));
+            parameter.signedDefault = qint32(number(described, "default"));
+        } else {
+            parameter.minimum = quint32(number(described, "minimum"));
+            parameter.maximum = quint32(number(described, "maximum"));
+            parameter.defaultValue = quint32(number(described, "default"));
+        }
+        parameter.description = text(described, "description");
+    }
+
+    for (int index = 0; index < sensors.size() && answers(Pid::DeviceInfo); ++index) {
+        const QJsonObject defined = sensors.at(index).toObject();
+        SensorRecord &sensor = record.sensors[quint8(index)];
+        sensor.number = quint8(index);
+        if (answers(Pid::SensorDefinition)) {
+            sensor.type = quint8(number(defined, "type"));
+            sensor.unit = quint8(number(defined, "unit"));
+            sensor.prefix = quint8(number(defined, "prefix"));
+            sensor.rangeMinimum = qint16(number(defined, "rangeMinimum"));
+            sensor.rangeMaximum = qint16(number(defined, "rangeMaximum"));
+            sensor.normalMinimum = qint16(number(defined, "normalMinimum"));
+            sensor.normalMaximum = qint16(number(defined, "normalMaximum"));
+            sensor.recordedValueSupport = quint8(number(defined, "recordedValueSupport"));
+            sensor.description = text(defined, "description");
+        }
+        if (answers(Pid::SensorValue)) {
+            const bool extremes = sensor.recordedValueSupport & 2;
+            sensor.presentValue = qint16(number(defined, "value"));
+            sensor.lowestValue = extremes ? qint16(number(defined, "lowest")) : 0;
+            sensor.highestValue = extremes ? qint16(number(defined, "highest")) : 0;
+            sensor.recordedValue = (sensor.recordedValueSupport & 1) ? qint16(number(defined, "recorded")) : 0;
+        }
+    }
+
+    if (answers(Pid::IdentifyDevice))
+        record.identify = device.value(QStringLiteral("identify")).toBool();
+    for (const auto &[pid, field, key] : {std::tuple{Pid::DeviceHours, &record.deviceHours, "deviceHours"},
+                                          std::tuple{Pid::DevicePowerCycles, &record.devicePowerCycles, "powerCycles"},
+                                          std::tuple{Pid::LampHours, &record.lampHours, "lampHours"},
+                                          std::tuple{Pid::LampStrikes, &record.lampStrikes, "lampStrikes"}}) {
+        if (answers(pid))
+            *field = quint32(number(device, key));
+    }
+    if (answers(Pid::LampState))
+        record.lampState = quint8(number(device, "lampState"));
+    return record;
+}
 
 } // namespace
 
@@ -52,26 +233,11 @@ class TestDeviceRequests : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_backend = std::make_unique<CannedRecordBackend>();
-        m_backend->addInterface(QStringLiteral("ABCDEF1"));
-        m_engine = std::make_unique<ConnectedEngine>(m_backend.get());
-        QVERIFY(m_engine->isConnected());
-        m_backend->clearTransferLog();
-    }
-    void cleanup()
-    {
-        m_engine.reset();
-        m_backend.reset();
-    }
-
     void requestAndResult_data()
     {
         QTest::addColumn<Get>("get");
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<bool>("returnsLength");
-
         // Command class, PID, PDL and parameter data of the packet sent.
         const auto row = [](const char *name, Get get, const char *request, bool returnsLength) {
             QTest::newRow(name) << get << QByteArray(request) << returnsLength;
@@ -117,39 +283,85 @@ private slots:
         QFETCH(Get, get);
         QFETCH(QByteArray, request);
         QFETCH(bool, returnsLength);
+        CannedRecordBackend backend;
+        backend.addInterface(QStringLiteral("ABCDEF1"));
+        Engine engine(&backend);
+        QVERIFY(engine.connected);
+        backend.clearTransferLog();
 
-        m_backend->setRecord(ackRecord(11));
-        QCOMPARE(get(m_engine->rdm, responderUid, 2), returnsLength ? 11 : 0);
-
-        const QList<TransferRecord> transfers = m_backend->transferLog();
+        backend.record = ackRecord(11);
+        QCOMPARE(get(engine.rdm, 0x123456789ABC, 2), returnsLength ? 11 : 0);
+        const QList<TransferRecord> transfers = backend.transferLog();
         QVERIFY(!transfers.isEmpty());
-        const TransferRecord &sent = transfers.first();
-        QCOMPARE(sent.request, quint8(9));
-        // Destination UID, sub-device 2, then the request's own fields.
-        QCOMPARE(sent.data.mid(3, 6).toHex(), QByteArray("123456789abc"));
-        QCOMPARE(sent.data.mid(18, 2).toHex(), QByteArray("0002"));
-        QCOMPARE(sent.data.mid(20, request.size() / 2).toHex(), request);
-        QCOMPARE(sent.data.size(), 20 + request.size() / 2 + 2);
+        QCOMPARE(transfers.first().request, quint8(9));
+        // Destination UID, sub-device 2, then the request's own fields up to the checksum.
+        const QByteArray sent = transfers.first().data;
+        QCOMPARE(sent.mid(3, 6).toHex() + ' ' + sent.mid(18, 2).toHex() + ' ' + sent.mid(20).chopped(2).toHex(),
+                 "123456789abc 0002 " + request);
 
-        m_backend->setRecord(QByteArray("\x02\x03\x00\x06\x00\x05", 6));
-        QCOMPARE(get(m_engine->rdm, responderUid, 2), -3);
-        m_backend->setRecord(std::nullopt);
-        QCOMPARE(get(m_engine->rdm, responderUid, 2), -2);
-        m_engine->usb.disconnectDevice();
-        QCOMPARE(get(m_engine->rdm, responderUid, 2), -1);
-
-        QCOMPARE(m_engine->log.toPlainText(), QString());
+        backend.record = ackRecord(0);
+        QCOMPARE(get(engine.rdm, 0x123456789ABC, 2), 0);
+        backend.record = QByteArray("\x02\x03\x00\x06\x00\x05", 6);
+        QCOMPARE(get(engine.rdm, 0x123456789ABC, 2), -3);
+        backend.record = std::nullopt;
+        QCOMPARE(get(engine.rdm, 0x123456789ABC, 2), -2);
+        engine.usb.disconnectDevice();
+        QCOMPARE(get(engine.rdm, 0x123456789ABC, 2), -1);
+        QCOMPARE(engine.log.toPlainText(), QString());
     }
 
-    void emptyAckReturnsZero()
+    void fullReadOfTheDemoRig_data()
     {
-        m_backend->setRecord(ackRecord(0));
-        QCOMPARE(m_engine->rdm.getDeviceLabel(responderUid, 0), 0);
+        QTest::addColumn<int>("responderIndex");
+        QTest::addColumn<int>("subDevice");
+        const QJsonArray responders = demoResponders();
+        QVERIFY(responders.size() >= 7);
+        for (int index = 0; index < responders.size(); ++index) {
+            const QJsonObject responder = responders.at(index).toObject();
+            const QString name = text(responder, "modelDescription") + QLatin1Char(' ') + text(responder, "uid");
+            QTest::newRow(qPrintable(name)) << index << 0;
+            for (const QJsonValue &sub : array(responder, "subDevices")) {
+                const int number = int(::number(sub.toObject(), "number"));
+                QTest::newRow(qPrintable(name + QStringLiteral(" sub-device %1").arg(number))) << index << number;
+            }
+        }
     }
+    void fullReadOfTheDemoRig()
+    {
+        QFETCH(int, responderIndex);
+        QFETCH(int, subDevice);
+        QString error;
+        const std::unique_ptr<SimulatedBackend> demo = loadScenario(QStringLiteral("demo"), &error);
+        QVERIFY2(demo, qPrintable(error));
+        Engine engine(demo.get());
+        QVERIFY(engine.connected);
+        const QJsonObject responder = demoResponders().at(responderIndex).toObject();
+        const quint64 uid = uidOf(responder);
 
-private:
-    std::unique_ptr<CannedRecordBackend> m_backend;
-    std::unique_ptr<ConnectedEngine> m_engine;
+        // Made as discovery makes it, then read in full.
+        DeviceRecord record(uid, quint16(subDevice));
+        const int length = engine.rdm.getDeviceModelDescription(uid, quint16(subDevice));
+        if (length >= 0)
+            record.setModelDescription(engine.rdm.responseData(), length);
+        const QDateTime readStart = QDateTime::currentDateTime().addMSecs(-999);
+        readFullDetails(engine.rdm, record);
+        const QDateTime readEnd = QDateTime::currentDateTime();
+
+        DeviceRecord expected = expectedRecord(engine.rdm, responder, quint16(subDevice));
+        for (auto &[number, sensor] : expected.sensors) {
+            if (!answersAtOnce(responder, quint16(subDevice), Pid::SensorValue))
+                continue;
+            const SensorRecord &read = record.sensors.at(number);
+            const QDateTime stamp(QDate::fromString(read.updateDate, Qt::ISODate),
+                                  QTime::fromString(read.updateTime, Qt::TextDate));
+            QVERIFY2(stamp >= readStart && stamp <= readEnd,
+                     qPrintable(read.updateDate + QLatin1Char(' ') + read.updateTime));
+            sensor.updateDate = read.updateDate;
+            sensor.updateTime = read.updateTime;
+        }
+        QCOMPARE(dumpRecord(record), dumpRecord(expected));
+        QCOMPARE(engine.log.toPlainText(), QString());
+    }
 };
 
 QTEST_MAIN(TestDeviceRequests)
