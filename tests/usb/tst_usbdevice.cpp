@@ -1,4 +1,4 @@
-// The USB link over the simulated bus, the libusb result codes and the choice of backend.
+// The USB link over simulated buses and the demo rig, the libusb result codes and the choice of backend.
 #include "debugcapture.h"
 #include "firmware/blockscrambler.h"
 #include "settings/settings.h"
@@ -67,35 +67,6 @@ class UsbDeviceTest : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init() { m_bus = std::make_unique<RecordingBus>(); }
-    void cleanup() { m_link.reset(); }
-
-    void enumeration_data();
-    void enumeration();
-    void informationLabel_data();
-    void informationLabel();
-    void serialNumber_data();
-    void serialNumber();
-    void identifierCheck_data();
-    void identifierCheck();
-    void transfer_data();
-    void transfer();
-    void transferWithoutInterface();
-    void readMemoryInChunks();
-    void writeMemoryBlockAndRunApplication();
-    void destructorReleasesTheInterface();
-    void hexDumpRows_data();
-    void hexDumpRows();
-    void timeLimitsAreReadWhenSwitching();
-
-    void libUsbCodes_data();
-    void libUsbCodes();
-    void libUsbRefusesWhatItDidNotOpen();
-    void backendChoice_data();
-    void backendChoice();
-
 private:
     // One interface, enumerated and connected, with an empty transfer log.
     SimulatedInterface &connectedUnit()
@@ -110,438 +81,493 @@ private:
 
     std::unique_ptr<RecordingBus> m_bus;
     std::unique_ptr<UsbDevice> m_link;
-};
 
-void UsbDeviceTest::initTestCase()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
-    writeDefaultSettings();
-}
+private slots:
+    void init() { m_bus = std::make_unique<RecordingBus>(); }
+    void cleanup() { m_link.reset(); }
 
-void UsbDeviceTest::enumeration_data()
-{
-    QTest::addColumn<bool>("claimRefused");
-    QTest::addColumn<bool>("blockReadable");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QString>("secondSerial");
-
-    const QString first = QStringLiteral("D:Rb604 RDM/DMX FW:2.14 SN:ABCDEF1");
-    const QString third = QStringLiteral("D:??? FW:??? SN:QRSTUV3");
-    QTest::newRow("all listed in enumeration order")
-        << false << true << QStringList{first, "D:Rb604 Lite FW:1.07 SN:KLMNOP2", third} << "KLMNOP2";
-    QTest::newRow("an unclaimable interface is skipped") << true << true << QStringList{first, third} << "QRSTUV3";
-    QTest::newRow("an unreadable information block gives an empty label")
-        << false << false << QStringList{first, " SN:KLMNOP2", third} << "KLMNOP2";
-}
-
-void UsbDeviceTest::enumeration()
-{
-    QFETCH(bool, claimRefused);
-    QFETCH(bool, blockReadable);
-    QFETCH(QStringList, texts);
-    m_bus->addInterface(QStringLiteral("ABCDEF1")).setInformationTexts(QStringLiteral("Rb604 RDM/DMX"), QStringLiteral("2.14"));
-    m_bus->addForeignDevice(0x046D, 0xC077);
-    SimulatedInterface &second = m_bus->addInterface(QStringLiteral("KLMNOP2"));
-    second.setInformationTexts(QStringLiteral("Rb604 Lite"), QStringLiteral("1.07"));
-    second.faults().setClaimRefused(claimRefused);
-    second.faults().setInformationBlockReadable(blockReadable);
-    m_bus->addInterface(QStringLiteral("QRSTUV3"));
-    UsbDevice link(m_bus.get());
-    QSignalSpy lost(&link, &UsbDevice::signal_suddenly_disconnected);
-    DebugCapture trace;
-
-    QCOMPARE(link.collectDevices(), texts);
-    // One information block read per claimed interface, none for the foreign device.
-    QCOMPARE(m_bus->transferLog().size(), texts.size());
-    QCOMPARE(trace.count(QStringLiteral("dev->descriptor.idVendor: 46d")), 1);
-    // The failed read takes the ordinary failure path of a transfer.
-    QCOMPARE(lost.count(), blockReadable ? 0 : 1);
-    QCOMPARE(link.checkConnection(), -1);
-
-    m_bus->clearTransferLog();
-    QCOMPARE(link.connectDevice(int(texts.size())), -1);
-    QCOMPARE(link.connectDevice(-1), -1);
-    QVERIFY(m_bus->transferLog().isEmpty());
-    QCOMPARE(link.connectDevice(1), 0);
-    QCOMPARE(m_bus->transferLog().at(0).deviceName, link.usbDevices().at(1).deviceName);
-    QTEST(QString::fromLatin1(link.readSerialNumber()), "secondSerial");
-
-    // Listing again closes the open interface, so it can be claimed again.
-    QCOMPARE(link.collectDevices(), texts);
-    QCOMPARE(link.checkConnection(), -1);
-    QCOMPARE(link.connectDevice(1), 0);
-}
-
-void UsbDeviceTest::informationLabel_data()
-{
-    QTest::addColumn<QByteArray>("model");
-    QTest::addColumn<QByteArray>("firmware");
-    QTest::addColumn<QString>("label");
-
-    QTest::newRow("model and firmware") << QByteArray("Rb604 RDM/DMX") << QByteArray("2.14") << "D:Rb604 RDM/DMX FW:2.14";
-    QTest::newRow("model starting with a control character") << QByteArray("\x01Rb604") << QByteArray("2.14") << "D:??? FW:2.14";
-    QTest::newRow("model of four characters") << QByteArray("Rb60") << QByteArray("2.14") << "D:??? FW:2.14";
-    QTest::newRow("model of exactly five characters") << QByteArray("Rb604") << QByteArray("2.14") << "D:Rb604 FW:2.14";
-    QTest::newRow("model with 0x7E among its first five") << QByteArray("Rb~04") << QByteArray("2.14") << "D:??? FW:2.14";
-    QTest::newRow("model with 0x7D among its first five") << QByteArray("Rb}04") << QByteArray("2.14") << "D:Rb}04 FW:2.14";
-    QTest::newRow("model checked only in its first five") << QByteArray("Rb604\x7f") << QByteArray("2.14") << "D:Rb604\x7f FW:2.14";
-    QTest::newRow("firmware of two characters") << QByteArray("Rb604") << QByteArray("2.") << "D:Rb604 FW:???";
-    QTest::newRow("firmware starting with a control character") << QByteArray("Rb604") << QByteArray("\x1f" "2.14") << "D:Rb604 FW:???";
-    QTest::newRow("firmware with a byte above 0x7F") << QByteArray("Rb604") << QByteArray("2\xb0" "4") << "D:Rb604 FW:???";
-    QTest::newRow("both empty") << QByteArray() << QByteArray() << "D:??? FW:???";
-    QTest::newRow("model without terminator runs into the firmware")
-        << QByteArray("ABCDEFGHIJKLMNOP") << QByteArray("2.14") << "D:ABCDEFGHIJKLMNOP2.14 FW:2.14";
-    QTest::newRow("firmware without terminator ends with the block")
-        << QByteArray("Rb604") << QByteArray(40, 'x') << "D:Rb604 FW:" + QString(40, QLatin1Char('x'));
-}
-
-void UsbDeviceTest::informationLabel()
-{
-    QFETCH(QByteArray, model);
-    QFETCH(QByteArray, firmware);
-    QFETCH(QString, label);
-    // Model at offset 8 (16 bytes), firmware at 24 up to the end of the 64-byte block.
-    const QByteArray block = QByteArray(8, '\0') + model.leftJustified(16, '\0') + firmware.leftJustified(40, '\0');
-    QVERIFY(m_bus->addInterface(QStringLiteral("ABCDEF1")).memory().program(informationBlock, block));
-    UsbDevice link(m_bus.get());
-
-    QCOMPARE(link.collectDevices(), QStringList{label + " SN:ABCDEF1"});
-}
-
-void UsbDeviceTest::serialNumber_data()
-{
-    QTest::addColumn<QString>("serial");
-    QTest::addColumn<QByteArray>("read");
-
-    QTest::newRow("zero code unit ends it") << QStringLiteral("AB") + QChar(0) + QStringLiteral("CD") << QByteArray("AB");
-    QTest::newRow("low byte of a wide code unit") << QStringLiteral("AB") + QChar(0x0141) << QByteArray("ABA");
-    QTest::newRow("empty serial") << QString() << QByteArray();
-    QTest::newRow("longest serial") << QString(126, QLatin1Char('7')) << QByteArray(126, '7');
-}
-
-void UsbDeviceTest::serialNumber()
-{
-    QFETCH(QString, serial);
-    QFETCH(QByteArray, read);
-    m_bus->addInterface(serial);
-    UsbDevice link(m_bus.get());
-
-    QCOMPARE(link.collectDevices().value(0), "D:??? FW:??? SN:" + QString::fromLatin1(read));
-    QCOMPARE(link.connectDevice(0), 0);
-    QCOMPARE(link.readSerialNumber(), read);
-}
-
-void UsbDeviceTest::identifierCheck_data()
-{
-    QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<bool>("stalls");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("traced");
-
-    QTest::newRow("the interface's own identifier") << QByteArray() << false << 0 << "\nrbid: 3c0";
-    QTest::newRow("another identifier") << QByteArray("\xc1\x03", 2) << false << -1 << "\nrbid: 3c1";
-    QTest::newRow("identifier in the wrong byte order") << QByteArray("\x03\xc0", 2) << false << -1 << "\nrbid: c003";
-    QTest::newRow("one byte only") << QByteArray("\xc0", 1) << false << -1 << "control_receivePrivate( 255";
-    QTest::newRow("identifier transfer stalls") << QByteArray() << true << -1 << "dataLength=2 - ERROR.";
-}
-
-void UsbDeviceTest::identifierCheck()
-{
-    QFETCH(QByteArray, answer);
-    QFETCH(bool, stalls);
-    QFETCH(int, result);
-    QFETCH(QString, traced);
-    SimulatedInterface &unit = m_bus->addInterface(QStringLiteral("ABCDEF1"));
-    UsbDevice link(m_bus.get());
-    link.collectDevices();
-    unit.faults().setIdentifierAnswer(answer);
-    if (stalls)
-        unit.faults().failTransfer(1, UsbResult::Stall);
-    QSignalSpy lost(&link, &UsbDevice::signal_suddenly_disconnected);
-    DebugCapture trace;
-    m_bus->clearTransferLog();
-
-    QCOMPARE(link.connectDevice(0), result);
-    QCOMPARE(link.checkConnection(), result);
-    // Only a failed transfer announces a loss; a wrong answer merely refuses the interface.
-    QCOMPARE(lost.count(), stalls ? 1 : 0);
-    QCOMPARE(setupsOf(m_bus->transferLog()).value(0).left(14), QStringLiteral("in 255 0000 00"));
-    QVERIFY2(trace.anyContains(traced), qPrintable(trace.messages().join('|')));
-    QCOMPARE(trace.messages().mid(0, 4),
-             QStringList({"USB Connect", "usb_opened ", "usb_set_configuration ", "usb_claim_interface "}));
-}
-
-void UsbDeviceTest::transfer_data()
-{
-    QTest::addColumn<bool>("send");
-    QTest::addColumn<int>("request");
-    QTest::addColumn<QByteArray>("data"); // sent, or expected as the answer
-    QTest::addColumn<int>("ioErrors");
-    QTest::addColumn<int>("failure");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("attempts");
-    QTest::addColumn<QString>("line");
-
-    const QString identifier = QStringLiteral("USB Control Receive bRequest=255, wValue=0, wIndex=0, dataLength=2 - ");
-    QTest::newRow("a send without data has no data stage") << true << 14 << QByteArray() << 0 << 0 << 0 << 1
-        << "USB Control Send bRequest=14, wValue=0, wIndex=0 - OK.";
-    QTest::newRow("a send carries its bytes") << true << 13 << QByteArray::fromHex("58000000080000000000000064000000")
-        << 0 << 0 << 16 << 1 << "USB Control Send bRequest=13, wValue=0, wIndex=0, dataLength=16 - OK.";
-    QTest::newRow("a failed send is not repeated") << true << 12 << QByteArray::fromHex("1000c8") << 0
-        << int(UsbResult::IoError) << -1 << 1 << "USB Control Send bRequest=12, wValue=0, wIndex=0, dataLength=3 - ERROR.";
-    QTest::newRow("49 I/O errors, then the answer") << false << 255 << QByteArray::fromHex("c003") << 49 << 0 << 2 << 50
-                                                    << identifier + "OK.";
-    QTest::newRow("50 I/O errors") << false << 255 << QByteArray() << 50 << 0 << -1 << 50 << identifier + "ERROR.";
-    QTest::newRow("a time-out is not repeated") << false << 255 << QByteArray() << 0 << int(UsbResult::TimedOut) << -1
-                                                << 1 << identifier + "ERROR.";
-}
-
-void UsbDeviceTest::transfer()
-{
-    QFETCH(bool, send);
-    QFETCH(int, request);
-    QFETCH(QByteArray, data);
-    QFETCH(int, ioErrors);
-    QFETCH(int, failure);
-    QFETCH(int, result);
-    QFETCH(QString, line);
-    SimulatedInterface &unit = connectedUnit();
-    unit.faults().failReceives(ioErrors);
-    if (failure != 0)
-        unit.faults().failTransfer(1, failure);
-    QSignalSpy lost(m_link.get(), &UsbDevice::signal_suddenly_disconnected);
-    DebugCapture trace;
-
-    char answer[2] = {};
-    QCOMPARE(send ? m_link->control_send(quint8(request), 0, 0, data.isEmpty() ? nullptr : data.data(), int(data.size()))
-                  : m_link->control_receive(quint8(request), 0, 0, answer, 2),
-             result);
-    const QList<TransferRecord> log = m_bus->transferLog();
-    QTEST(int(log.size()), "attempts");
-    QCOMPARE(log.constLast().requestType, quint8(send ? 0x40 : 0xC0));
-    QCOMPARE((send ? log.constLast().data : QByteArray(answer, result > 0 ? 2 : 0)).toHex(), data.toHex());
-    QCOMPARE(trace.count(line), 1);
-    QCOMPARE(trace.messages().constLast() == QLatin1String("USB Disconnect"), result < 0);
-    QCOMPARE(lost.count(), result < 0 ? 1 : 0);
-    QCOMPARE(m_link->checkConnection(), result < 0 ? -1 : 0);
-}
-
-void UsbDeviceTest::transferWithoutInterface()
-{
-    m_bus->addInterface(QStringLiteral("ABCDEF1"));
-    UsbDevice link(m_bus.get());
-    link.collectDevices();
-    QSignalSpy lost(&link, &UsbDevice::signal_suddenly_disconnected);
-    char data[4] = {1, 2, 3, 4};
-
-    QCOMPARE(link.control_send(9, 0, 0, data, 4), -1);
-    QCOMPARE(link.control_receive(10, 0, 0, data, 3), -1);
-    QCOMPARE(link.readMemory(data, informationBlock, 4), -1);
-    QCOMPARE(link.readSerialNumber(), QByteArray());
-    QCOMPARE(link.connectDevice(0), 0);
-    link.disconnectDevice();
-    QCOMPARE(link.control_send(9, 0, 0, data, 4), -1);
-    QCOMPARE(lost.count(), 0);
-    QCOMPARE(setupsOf(m_bus->transferLog()), QStringList({readInformationBlock, "in 255 0000 0000 2"}));
-}
-
-void UsbDeviceTest::readMemoryInChunks()
-{
-    // The second chunk starts exactly at a 64 KiB boundary, so the index field changes.
-    constexpr quint32 start = 0x0800F800;
-    const QByteArray content = pattern(5000);
-    QVERIFY(connectedUnit().memory().program(start, content));
-    QSignalSpy lost(m_link.get(), &UsbDevice::signal_suddenly_disconnected);
-
-    QByteArray buffer(5000, '\0');
-    QCOMPARE(m_link->readMemory(buffer.data(), start, 5000), 0);
-    const QList<TransferRecord> log = m_bus->transferLog();
-    QCOMPARE(setupsOf(log), QStringList({"in 1 f800 0800 2048", "in 1 0000 0801 2048", "in 1 0800 0801 904"}));
-    // The interface scrambles each transfer on its own; the link undoes it chunk by chunk.
-    QCOMPARE(QString::fromLatin1(log.at(1).data.toHex()), scrambledHex(content.mid(2048, 2048)));
-    QCOMPARE(QString::fromLatin1(log.at(2).data.toHex()), scrambledHex(content.mid(4096)));
-    QCOMPARE(buffer.toHex(), content.toHex());
-
-    m_bus->clearTransferLog();
-    QCOMPARE(m_link->readMemory(buffer.data(), start, 0), 0);
-    QVERIFY(m_bus->transferLog().isEmpty());
-
-    // A short chunk fails the read but is not a failed transfer: the interface stays open.
-    m_bus->interfaceAt(0).faults().failTransfer(2, 100);
-    QCOMPARE(m_link->readMemory(buffer.data(), start, 5000), -1);
-    QCOMPARE(m_bus->transferLog().size(), 2);
-    QCOMPARE(lost.count(), 0);
-    QCOMPARE(m_link->checkConnection(), 0);
-}
-
-void UsbDeviceTest::writeMemoryBlockAndRunApplication()
-{
-    constexpr quint32 page = 0x08014400;
-    SimulatedInterface &unit = m_bus->addInterface(QStringLiteral("ABCDEF1"));
-    unit.setMode(InterfaceMode::Bootloader); // only the bootloader takes pages
-    UsbDevice link(m_bus.get());
-    link.collectDevices();
-    QCOMPARE(link.connectDevice(0), 0);
-    m_bus->clearTransferLog();
-    DebugCapture trace;
-
-    const QByteArray content = pattern(1024);
-    QByteArray buffer = content;
-    QCOMPARE(link.writeMemoryBlock(buffer.data(), page), 0);
-    link.RunApplication();
-    const QList<TransferRecord> log = m_bus->transferLog();
-    QCOMPARE(setupsOf(log), QStringList({"out 3 4400 0801 1024", "out 4 0000 0000 0"}));
-    QCOMPARE(QString::fromLatin1(log.at(0).data.toHex()), scrambledHex(content));
-    QCOMPARE(unit.memory().read(page, 1024).toHex(), content.toHex());
-    QCOMPARE(trace.count(QStringLiteral("USBRB960::RunApplication(void)")), 1);
-    QVERIFY(unit.isRestarting());
-}
-
-void UsbDeviceTest::destructorReleasesTheInterface()
-{
-    connectedUnit();
-    DebugCapture trace;
-    m_link.reset();
-    QCOMPARE(trace.messages(), QStringList({"UsbDevice destructor", "USB Disconnect"}));
-    UsbDevice next(m_bus.get());
-    next.collectDevices();
-    QCOMPARE(next.connectDevice(0), 0);
-}
-
-void UsbDeviceTest::hexDumpRows_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("rows");
-
-    const QByteArray sixteen = QByteArray::fromHex("001f20417e7f80ff3031323334353637");
-    const QString firstRow = QStringLiteral("\n0x0000: 00 1f 20 41 7e 7f 80 ff 30 31 32 33 34 35 36 37 < .. A~\x7f..01234567 >");
-    QTest::newRow("one full row") << sixteen << firstRow;
-    QTest::newRow("a full row and one byte")
-        << sixteen + "Z" << firstRow + "\n0x0010: 5a                                              < Z                >";
-    QTest::newRow("five bytes") << QByteArray("Hello")
-                                << "\n0x0000: 48 65 6c 6c 6f                                  < Hello            >";
-    QTest::newRow("nothing") << QByteArray() << QString();
-}
-
-void UsbDeviceTest::hexDumpRows()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, rows);
-    const QString address = QString::asprintf("\n src address: 0x%08llx",
-            static_cast<unsigned long long>(reinterpret_cast<quintptr>(bytes.constData())));
-    QCOMPARE(hexDump(bytes.constData(), int(bytes.size())), address + rows);
-}
-
-void UsbDeviceTest::timeLimitsAreReadWhenSwitching()
-{
-    setUsbStandardTimeout(5000);
-    setUsbDiscoveryTimeout(150000);
-    connectedUnit();
-    QCOMPARE(m_bus->limits, QList<int>({5000, 5000}));
-
-    // Stored values count only from the next switch.
-    setUsbStandardTimeout(1234);
-    setUsbDiscoveryTimeout(98765);
-    m_link->control_send(7, 0, 0, nullptr, 0);
-    QCOMPARE(m_bus->limits.last(), 5000);
-    QCOMPARE(m_link->useDiscoveryTimeout(), 98765);
-    char record[3] = {};
-    m_link->control_receive(10, 0, 0, record, 3);
-    QCOMPARE(m_bus->limits.last(), 98765);
-    setUsbDiscoveryTimeout(4321);
-    QCOMPARE(m_link->useDiscoveryTimeout(), 4321);
-    m_link->control_send(8, 0, 0, nullptr, 0);
-    QCOMPARE(m_bus->limits.last(), 4321);
-    QCOMPARE(m_link->useStandardTimeout(), 1234);
-    QCOMPARE(m_link->timeout(), 1234);
-    m_link->control_send(14, 0, 0, nullptr, 0);
-    QCOMPARE(m_bus->limits, QList<int>({5000, 5000, 5000, 98765, 4321, 1234}));
-}
-
-void UsbDeviceTest::libUsbCodes_data()
-{
-    QTest::addColumn<int>("libUsbResult");
-    QTest::addColumn<int>("linkResult");
-
-    QTest::newRow("byte count") << 64 << 64;
-    QTest::newRow("nothing moved") << 0 << 0;
-    QTest::newRow("I/O error is -5, which the receive retry counts on") << int(LIBUSB_ERROR_IO) << -5;
-    QTest::newRow("time-out") << int(LIBUSB_ERROR_TIMEOUT) << -110;
-    QTest::newRow("device gone") << int(LIBUSB_ERROR_NO_DEVICE) << -19;
-    QTest::newRow("stall") << int(LIBUSB_ERROR_PIPE) << -32;
-    QTest::newRow("invalid parameter") << int(LIBUSB_ERROR_INVALID_PARAM) << -22;
-    QTest::newRow("access denied") << int(LIBUSB_ERROR_ACCESS) << -13;
-    QTest::newRow("not found") << int(LIBUSB_ERROR_NOT_FOUND) << -2;
-    QTest::newRow("busy") << int(LIBUSB_ERROR_BUSY) << -16;
-    QTest::newRow("overflow") << int(LIBUSB_ERROR_OVERFLOW) << -75;
-    QTest::newRow("interrupted") << int(LIBUSB_ERROR_INTERRUPTED) << -4;
-    QTest::newRow("no memory") << int(LIBUSB_ERROR_NO_MEM) << -12;
-    QTest::newRow("not supported") << int(LIBUSB_ERROR_NOT_SUPPORTED) << -95;
-    QTest::newRow("other error") << int(LIBUSB_ERROR_OTHER) << -71;
-    QTest::newRow("unknown code") << -55 << -71;
-}
-
-void UsbDeviceTest::libUsbCodes()
-{
-    QFETCH(int, libUsbResult);
-    QFETCH(int, linkResult);
-    QCOMPARE(libUsbResultToErrno(libUsbResult), linkResult);
-}
-
-void UsbDeviceTest::libUsbRefusesWhatItDidNotOpen()
-{
-    LibUsbBackend backend;
-    UsbDeviceEntry neverEnumerated;
-    neverEnumerated.key = 0x0163;
-    QCOMPARE(backend.open(neverEnumerated), nullptr);
-    StrayHandle stray;
-    char buffer[8] = {};
-    QCOMPARE(QList<int>({backend.setConfiguration(&stray, 1), backend.claimInterface(&stray, 0),
-                         backend.releaseInterface(&stray, 0), backend.controlTransfer(&stray, 0xC0, 255, 0, 0, buffer, 2, 100),
-                         backend.stringDescriptor(&stray, 3, buffer, 8)}),
-             QList<int>(5, -19));
-}
-
-void UsbDeviceTest::backendChoice_data()
-{
-    QTest::addColumn<QString>("setting");
-    QTest::addColumn<QByteArray>("fileContent");
-    QTest::addColumn<int>("interfaces"); // -1: real USB
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<QString>("error");
-
-    const QString empty = QStringLiteral("USB backend: simulated bus without an interface");
-    const QString cannotLoad = QStringLiteral("Cannot load the simulator scenario \"%1\": ");
-    QTest::newRow("unset: real USB") << QString() << QByteArray() << -1 << "USB backend: libusb-1.0" << QString();
-    QTest::newRow("built-in demo") << "demo" << QByteArray() << 1 << "USB backend: simulated interface, scenario demo" << QString();
-    QTest::newRow("scenario file") << "rig.json" << QByteArray(R"({"interfaces": [{"serial": "ABCDEF1"}, {"serial": "KLMNOP2"}]})")
-                                   << 2 << "USB backend: simulated interface, scenario rig.json" << QString();
-    QTest::newRow("missing scenario file") << "missing.json" << QByteArray() << 0 << empty << cannotLoad.arg("missing.json");
-    QTest::newRow("malformed scenario file") << "broken.json" << QByteArray("{\"interfaces\": [") << 0 << empty
-                                             << cannotLoad.arg("broken.json");
-}
-
-void UsbDeviceTest::backendChoice()
-{
-    QFETCH(QString, setting);
-    QFETCH(QByteArray, fileContent);
-    QFETCH(QString, description);
-    QFETCH(QString, error);
-    if (!fileContent.isEmpty()) {
-        QFile file(setting);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(fileContent);
+    void initTestCase()
+    {
+        qputenv("RB604_SIMULATOR", "demo"); // read once, at the first use of the process's own backend
+        QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
+        QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
+        writeDefaultSettings();
     }
 
-    const UsbBackendChoice choice = chooseUsbBackend(setting);
-    auto *bus = dynamic_cast<SimulatedBackend *>(choice.backend.get());
-    QTEST(bus ? int(bus->devices().size()) : -1, "interfaces");
-    QVERIFY(bus || dynamic_cast<LibUsbBackend *>(choice.backend.get()));
-    QVERIFY2(choice.description.startsWith(description), qPrintable(choice.description));
-    QCOMPARE(choice.error.left(error.size()), error);
-    QCOMPARE(choice.error.endsWith(QStringLiteral(". Continuing without an interface.")), !error.isEmpty());
-}
+    void enumeration_data()
+    {
+        QTest::addColumn<bool>("claimRefused");
+        QTest::addColumn<bool>("blockReadable");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("secondSerial");
+
+        const QString first = QStringLiteral("D:Rb604 RDM/DMX FW:2.14 SN:ABCDEF1");
+        const QString third = QStringLiteral("D:??? FW:??? SN:QRSTUV3");
+        QTest::newRow("all listed in enumeration order")
+            << false << true << QStringList{first, "D:Rb604 Lite FW:1.07 SN:KLMNOP2", third} << "KLMNOP2";
+        QTest::newRow("an unclaimable interface is skipped") << true << true << QStringList{first, third} << "QRSTUV3";
+        QTest::newRow("an unreadable information block gives an empty label")
+            << false << false << QStringList{first, " SN:KLMNOP2", third} << "KLMNOP2";
+    }
+
+    void enumeration()
+    {
+        QFETCH(bool, claimRefused);
+        QFETCH(bool, blockReadable);
+        QFETCH(QStringList, texts);
+        m_bus->addInterface(QStringLiteral("ABCDEF1")).setInformationTexts(QStringLiteral("Rb604 RDM/DMX"), QStringLiteral("2.14"));
+        m_bus->addForeignDevice(0x046D, 0xC077);
+        SimulatedInterface &second = m_bus->addInterface(QStringLiteral("KLMNOP2"));
+        second.setInformationTexts(QStringLiteral("Rb604 Lite"), QStringLiteral("1.07"));
+        second.faults().setClaimRefused(claimRefused);
+        second.faults().setInformationBlockReadable(blockReadable);
+        m_bus->addInterface(QStringLiteral("QRSTUV3"));
+        UsbDevice link(m_bus.get());
+        QSignalSpy lost(&link, &UsbDevice::signal_suddenly_disconnected);
+        DebugCapture trace;
+
+        QCOMPARE(link.collectDevices(), texts);
+        // One information block read per claimed interface, none for the foreign device.
+        QCOMPARE(m_bus->transferLog().size(), texts.size());
+        QCOMPARE(trace.count(QStringLiteral("dev->descriptor.idVendor: 46d")), 1);
+        // The failed read takes the ordinary failure path of a transfer.
+        QCOMPARE(lost.count(), blockReadable ? 0 : 1);
+        QCOMPARE(link.checkConnection(), -1);
+
+        m_bus->clearTransferLog();
+        QCOMPARE(link.connectDevice(int(texts.size())), -1);
+        QCOMPARE(link.connectDevice(-1), -1);
+        QVERIFY(m_bus->transferLog().isEmpty());
+        QCOMPARE(link.connectDevice(1), 0);
+        QCOMPARE(m_bus->transferLog().at(0).deviceName, link.usbDevices().at(1).deviceName);
+        QTEST(QString::fromLatin1(link.readSerialNumber()), "secondSerial");
+
+        // Listing again closes the open interface, so it can be claimed again.
+        QCOMPARE(link.collectDevices(), texts);
+        QCOMPARE(link.checkConnection(), -1);
+        QCOMPARE(link.connectDevice(1), 0);
+    }
+
+    void informationLabel_data()
+    {
+        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<QByteArray>("firmware");
+        QTest::addColumn<QString>("label");
+
+        QTest::newRow("model and firmware") << QByteArray("Rb604 RDM/DMX") << QByteArray("2.14") << "D:Rb604 RDM/DMX FW:2.14";
+        QTest::newRow("model starting with a control character") << QByteArray("\x01Rb604") << QByteArray("2.14") << "D:??? FW:2.14";
+        QTest::newRow("model of four characters") << QByteArray("Rb60") << QByteArray("2.14") << "D:??? FW:2.14";
+        QTest::newRow("model of exactly five characters") << QByteArray("Rb604") << QByteArray("2.14") << "D:Rb604 FW:2.14";
+        QTest::newRow("model with 0x7E among its first five") << QByteArray("Rb~04") << QByteArray("2.14") << "D:??? FW:2.14";
+        QTest::newRow("model with 0x7D among its first five") << QByteArray("Rb}04") << QByteArray("2.14") << "D:Rb}04 FW:2.14";
+        QTest::newRow("model checked only in its first five") << QByteArray("Rb604\x7f") << QByteArray("2.14") << "D:Rb604\x7f FW:2.14";
+        QTest::newRow("firmware of two characters") << QByteArray("Rb604") << QByteArray("2.") << "D:Rb604 FW:???";
+        QTest::newRow("firmware starting with a control character") << QByteArray("Rb604") << QByteArray("\x1f" "2.14") << "D:Rb604 FW:???";
+        QTest::newRow("firmware with a byte above 0x7F") << QByteArray("Rb604") << QByteArray("2\xb0" "4") << "D:Rb604 FW:???";
+        QTest::newRow("model without terminator runs into the firmware")
+            << QByteArray("ABCDEFGHIJKLMNOP") << QByteArray("2.14") << "D:ABCDEFGHIJKLMNOP2.14 FW:2.14";
+        QTest::newRow("firmware without terminator ends with the block")
+            << QByteArray("Rb604") << QByteArray(40, 'x') << "D:Rb604 FW:" + QString(40, QLatin1Char('x'));
+    }
+
+    void informationLabel()
+    {
+        QFETCH(QByteArray, model);
+        QFETCH(QByteArray, firmware);
+        QFETCH(QString, label);
+        // Model at offset 8 (16 bytes), firmware at 24 up to the end of the 64-byte block.
+        const QByteArray block = QByteArray(8, '\0') + model.leftJustified(16, '\0') + firmware.leftJustified(40, '\0');
+        QVERIFY(m_bus->addInterface(QStringLiteral("ABCDEF1")).memory().program(informationBlock, block));
+        UsbDevice link(m_bus.get());
+
+        QCOMPARE(link.collectDevices(), QStringList{label + " SN:ABCDEF1"});
+    }
+
+    void serialNumber_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QByteArray>("read");
+
+        QTest::newRow("zero code unit ends it") << QStringLiteral("AB") + QChar(0) + QStringLiteral("CD") << QByteArray("AB");
+        QTest::newRow("low byte of a wide code unit") << QStringLiteral("AB") + QChar(0x0141) << QByteArray("ABA");
+        QTest::newRow("empty serial") << QString() << QByteArray();
+        QTest::newRow("longest serial") << QString(126, QLatin1Char('7')) << QByteArray(126, '7');
+    }
+
+    void serialNumber()
+    {
+        QFETCH(QString, serial);
+        QFETCH(QByteArray, read);
+        m_bus->addInterface(serial);
+        UsbDevice link(m_bus.get());
+
+        QCOMPARE(link.collectDevices().value(0), "D:??? FW:??? SN:" + QString::fromLatin1(read));
+        QCOMPARE(link.connectDevice(0), 0);
+        QCOMPARE(link.readSerialNumber(), read);
+    }
+
+    void identifierCheck_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<bool>("stalls");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("traced");
+
+        QTest::newRow("the interface's own identifier") << QByteArray() << false << 0 << "\nrbid: 3c0";
+        QTest::newRow("another identifier") << QByteArray("\xc1\x03", 2) << false << -1 << "\nrbid: 3c1";
+        QTest::newRow("identifier in the wrong byte order") << QByteArray("\x03\xc0", 2) << false << -1 << "\nrbid: c003";
+        QTest::newRow("one byte only") << QByteArray("\xc0", 1) << false << -1 << "control_receivePrivate( 255";
+        QTest::newRow("identifier transfer stalls") << QByteArray() << true << -1 << "dataLength=2 - ERROR.";
+    }
+
+    void identifierCheck()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(bool, stalls);
+        QFETCH(int, result);
+        QFETCH(QString, traced);
+        SimulatedInterface &unit = m_bus->addInterface(QStringLiteral("ABCDEF1"));
+        UsbDevice link(m_bus.get());
+        link.collectDevices();
+        unit.faults().setIdentifierAnswer(answer);
+        if (stalls)
+            unit.faults().failTransfer(1, UsbResult::Stall);
+        QSignalSpy lost(&link, &UsbDevice::signal_suddenly_disconnected);
+        DebugCapture trace;
+        m_bus->clearTransferLog();
+
+        QCOMPARE(link.connectDevice(0), result);
+        QCOMPARE(link.checkConnection(), result);
+        // Only a failed transfer announces a loss; a wrong answer merely refuses the interface.
+        QCOMPARE(lost.count(), stalls ? 1 : 0);
+        QCOMPARE(setupsOf(m_bus->transferLog()).value(0).left(14), QStringLiteral("in 255 0000 00"));
+        QVERIFY2(trace.anyContains(traced), qPrintable(trace.messages().join('|')));
+        QCOMPARE(trace.messages().mid(0, 4),
+                 QStringList({"USB Connect", "usb_opened ", "usb_set_configuration ", "usb_claim_interface "}));
+    }
+
+    void transfer_data()
+    {
+        QTest::addColumn<bool>("send");
+        QTest::addColumn<int>("request");
+        QTest::addColumn<QByteArray>("data"); // sent, or expected as the answer
+        QTest::addColumn<int>("ioErrors");
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<QString>("line");
+
+        const QString identifier = QStringLiteral("USB Control Receive bRequest=255, wValue=0, wIndex=0, dataLength=2 - ");
+        QTest::newRow("a send without data has no data stage") << true << 14 << QByteArray() << 0 << 0 << 0 << 1
+            << "USB Control Send bRequest=14, wValue=0, wIndex=0 - OK.";
+        QTest::newRow("a send carries its bytes") << true << 13 << QByteArray::fromHex("58000000080000000000000064000000")
+            << 0 << 0 << 16 << 1 << "USB Control Send bRequest=13, wValue=0, wIndex=0, dataLength=16 - OK.";
+        QTest::newRow("a failed send is not repeated") << true << 12 << QByteArray::fromHex("1000c8") << 0
+            << int(UsbResult::IoError) << -1 << 1 << "USB Control Send bRequest=12, wValue=0, wIndex=0, dataLength=3 - ERROR.";
+        QTest::newRow("49 I/O errors, then the answer") << false << 255 << QByteArray::fromHex("c003") << 49 << 0 << 2 << 50
+                                                        << identifier + "OK.";
+        QTest::newRow("50 I/O errors") << false << 255 << QByteArray() << 50 << 0 << -1 << 50 << identifier + "ERROR.";
+        QTest::newRow("a time-out is not repeated") << false << 255 << QByteArray() << 0 << int(UsbResult::TimedOut) << -1
+                                                    << 1 << identifier + "ERROR.";
+    }
+
+    void transfer()
+    {
+        QFETCH(bool, send);
+        QFETCH(int, request);
+        QFETCH(QByteArray, data);
+        QFETCH(int, ioErrors);
+        QFETCH(int, failure);
+        QFETCH(int, result);
+        QFETCH(QString, line);
+        SimulatedInterface &unit = connectedUnit();
+        unit.faults().failReceives(ioErrors);
+        if (failure != 0)
+            unit.faults().failTransfer(1, failure);
+        QSignalSpy lost(m_link.get(), &UsbDevice::signal_suddenly_disconnected);
+        DebugCapture trace;
+
+        char answer[2] = {};
+        QCOMPARE(send ? m_link->control_send(quint8(request), 0, 0, data.isEmpty() ? nullptr : data.data(), int(data.size()))
+                      : m_link->control_receive(quint8(request), 0, 0, answer, 2),
+                 result);
+        const QList<TransferRecord> log = m_bus->transferLog();
+        QTEST(int(log.size()), "attempts");
+        QCOMPARE(log.constLast().requestType, quint8(send ? 0x40 : 0xC0));
+        QCOMPARE((send ? log.constLast().data : QByteArray(answer, result > 0 ? 2 : 0)).toHex(), data.toHex());
+        QCOMPARE(trace.count(line), 1);
+        QCOMPARE(trace.messages().constLast() == QLatin1String("USB Disconnect"), result < 0);
+        QCOMPARE(lost.count(), result < 0 ? 1 : 0);
+        QCOMPARE(m_link->checkConnection(), result < 0 ? -1 : 0);
+    }
+
+    void transferWithoutInterface()
+    {
+        m_bus->addInterface(QStringLiteral("ABCDEF1"));
+        UsbDevice link(m_bus.get());
+        link.collectDevices();
+        QSignalSpy lost(&link, &UsbDevice::signal_suddenly_disconnected);
+        char data[4] = {1, 2, 3, 4};
+
+        QCOMPARE(link.control_send(9, 0, 0, data, 4), -1);
+        QCOMPARE(link.control_receive(10, 0, 0, data, 3), -1);
+        QCOMPARE(link.readMemory(data, informationBlock, 4), -1);
+        QCOMPARE(link.readSerialNumber(), QByteArray());
+        QCOMPARE(link.connectDevice(0), 0);
+        link.disconnectDevice();
+        QCOMPARE(link.control_send(9, 0, 0, data, 4), -1);
+        QCOMPARE(lost.count(), 0);
+        QCOMPARE(setupsOf(m_bus->transferLog()), QStringList({readInformationBlock, "in 255 0000 0000 2"}));
+    }
+
+    void readMemoryInChunks()
+    {
+        // The second chunk starts exactly at a 64 KiB boundary, so the index field changes.
+        constexpr quint32 start = 0x0800F800;
+        const QByteArray content = pattern(5000);
+        QVERIFY(connectedUnit().memory().program(start, content));
+        QSignalSpy lost(m_link.get(), &UsbDevice::signal_suddenly_disconnected);
+
+        QByteArray buffer(5000, '\0');
+        QCOMPARE(m_link->readMemory(buffer.data(), start, 5000), 0);
+        const QList<TransferRecord> log = m_bus->transferLog();
+        QCOMPARE(setupsOf(log), QStringList({"in 1 f800 0800 2048", "in 1 0000 0801 2048", "in 1 0800 0801 904"}));
+        // The interface scrambles each transfer on its own; the link undoes it chunk by chunk.
+        QCOMPARE(QString::fromLatin1(log.at(1).data.toHex()), scrambledHex(content.mid(2048, 2048)));
+        QCOMPARE(QString::fromLatin1(log.at(2).data.toHex()), scrambledHex(content.mid(4096)));
+        QCOMPARE(buffer.toHex(), content.toHex());
+
+        m_bus->clearTransferLog();
+        QCOMPARE(m_link->readMemory(buffer.data(), start, 0), 0);
+        QVERIFY(m_bus->transferLog().isEmpty());
+
+        // A short chunk fails the read but is not a failed transfer: the interface stays open.
+        m_bus->interfaceAt(0).faults().failTransfer(2, 100);
+        QCOMPARE(m_link->readMemory(buffer.data(), start, 5000), -1);
+        QCOMPARE(m_bus->transferLog().size(), 2);
+        QCOMPARE(lost.count(), 0);
+        QCOMPARE(m_link->checkConnection(), 0);
+    }
+
+    void writeMemoryBlockAndRunApplication()
+    {
+        constexpr quint32 page = 0x08014400;
+        SimulatedInterface &unit = m_bus->addInterface(QStringLiteral("ABCDEF1"));
+        unit.setMode(InterfaceMode::Bootloader); // only the bootloader takes pages
+        UsbDevice link(m_bus.get());
+        link.collectDevices();
+        QCOMPARE(link.connectDevice(0), 0);
+        m_bus->clearTransferLog();
+        DebugCapture trace;
+
+        const QByteArray content = pattern(1024);
+        QByteArray buffer = content;
+        QCOMPARE(link.writeMemoryBlock(buffer.data(), page), 0);
+        link.RunApplication();
+        const QList<TransferRecord> log = m_bus->transferLog();
+        QCOMPARE(setupsOf(log), QStringList({"out 3 4400 0801 1024", "out 4 0000 0000 0"}));
+        QCOMPARE(QString::fromLatin1(log.at(0).data.toHex()), scrambledHex(content));
+        QCOMPARE(unit.memory().read(page, 1024).toHex(), content.toHex());
+        QCOMPARE(trace.count(QStringLiteral("USBRB960::RunApplication(void)")), 1);
+        QVERIFY(unit.isRestarting());
+    }
+
+    void destructorReleasesTheInterface()
+    {
+        connectedUnit();
+        DebugCapture trace;
+        m_link.reset();
+        QCOMPARE(trace.messages(), QStringList({"UsbDevice destructor", "USB Disconnect"}));
+        UsbDevice next(m_bus.get());
+        next.collectDevices();
+        QCOMPARE(next.connectDevice(0), 0);
+    }
+
+    void hexDumpRows_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("rows");
+
+        const QByteArray sixteen = QByteArray::fromHex("001f20417e7f80ff3031323334353637");
+        const QString firstRow = QStringLiteral("\n0x0000: 00 1f 20 41 7e 7f 80 ff 30 31 32 33 34 35 36 37 < .. A~\x7f..01234567 >");
+        QTest::newRow("one full row") << sixteen << firstRow;
+        QTest::newRow("a full row and one byte")
+            << sixteen + "Z" << firstRow + "\n0x0010: 5a                                              < Z                >";
+        QTest::newRow("five bytes") << QByteArray("Hello")
+                                    << "\n0x0000: 48 65 6c 6c 6f                                  < Hello            >";
+        QTest::newRow("nothing") << QByteArray() << QString();
+    }
+
+    void hexDumpRows()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, rows);
+        const QString address = QString::asprintf("\n src address: 0x%08llx",
+                static_cast<unsigned long long>(reinterpret_cast<quintptr>(bytes.constData())));
+        QCOMPARE(hexDump(bytes.constData(), int(bytes.size())), address + rows);
+    }
+
+    void timeLimitsAreReadWhenSwitching()
+    {
+        setUsbStandardTimeout(5000);
+        setUsbDiscoveryTimeout(150000);
+        connectedUnit();
+        QCOMPARE(m_bus->limits, QList<int>({5000, 5000}));
+
+        // Stored values count only from the next switch.
+        setUsbStandardTimeout(1234);
+        setUsbDiscoveryTimeout(98765);
+        m_link->control_send(7, 0, 0, nullptr, 0);
+        QCOMPARE(m_bus->limits.last(), 5000);
+        QCOMPARE(m_link->useDiscoveryTimeout(), 98765);
+        char record[3] = {};
+        m_link->control_receive(10, 0, 0, record, 3);
+        QCOMPARE(m_bus->limits.last(), 98765);
+        setUsbDiscoveryTimeout(4321);
+        QCOMPARE(m_link->useDiscoveryTimeout(), 4321);
+        m_link->control_send(8, 0, 0, nullptr, 0);
+        QCOMPARE(m_bus->limits.last(), 4321);
+        QCOMPARE(m_link->useStandardTimeout(), 1234);
+        QCOMPARE(m_link->timeout(), 1234);
+        m_link->control_send(14, 0, 0, nullptr, 0);
+        QCOMPARE(m_bus->limits, QList<int>({5000, 5000, 5000, 98765, 4321, 1234}));
+    }
+
+    void libUsbCodes_data()
+    {
+        QTest::addColumn<int>("libUsbResult");
+        QTest::addColumn<int>("linkResult");
+
+        QTest::newRow("byte count") << 64 << 64;
+        QTest::newRow("nothing moved") << 0 << 0;
+        QTest::newRow("I/O error is -5, which the receive retry counts on") << int(LIBUSB_ERROR_IO) << -5;
+        QTest::newRow("time-out") << int(LIBUSB_ERROR_TIMEOUT) << -110;
+        QTest::newRow("device gone") << int(LIBUSB_ERROR_NO_DEVICE) << -19;
+        QTest::newRow("stall") << int(LIBUSB_ERROR_PIPE) << -32;
+        QTest::newRow("access denied") << int(LIBUSB_ERROR_ACCESS) << -13;
+        QTest::newRow("busy") << int(LIBUSB_ERROR_BUSY) << -16;
+        QTest::newRow("overflow") << int(LIBUSB_ERROR_OVERFLOW) << -75;
+        QTest::newRow("other error") << int(LIBUSB_ERROR_OTHER) << -71;
+        QTest::newRow("unknown code") << -55 << -71;
+    }
+
+    void libUsbCodes()
+    {
+        QFETCH(int, libUsbResult);
+        QFETCH(int, linkResult);
+        QCOMPARE(libUsbResultToErrno(libUsbResult), linkResult);
+    }
+
+    void libUsbRefusesWhatItDidNotOpen()
+    {
+        LibUsbBackend backend;
+        UsbDeviceEntry neverEnumerated;
+        neverEnumerated.key = 0x0163;
+        QCOMPARE(backend.open(neverEnumerated), nullptr);
+        StrayHandle stray;
+        char buffer[8] = {};
+        QCOMPARE(QList<int>({backend.setConfiguration(&stray, 1), backend.claimInterface(&stray, 0),
+                             backend.releaseInterface(&stray, 0), backend.controlTransfer(&stray, 0xC0, 255, 0, 0, buffer, 2, 100),
+                             backend.stringDescriptor(&stray, 3, buffer, 8)}),
+                 QList<int>(5, -19));
+    }
+
+    void backendChoice_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QByteArray>("fileContent");
+        QTest::addColumn<int>("interfaces"); // -1: real USB
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("error");
+
+        const QString empty = QStringLiteral("USB backend: simulated bus without an interface");
+        const QString cannotLoad = QStringLiteral("Cannot load the simulator scenario \"%1\": ");
+        QTest::newRow("unset: real USB") << QString() << QByteArray() << -1 << "USB backend: libusb-1.0" << QString();
+        QTest::newRow("built-in demo") << "demo" << QByteArray() << 1 << "USB backend: simulated interface, scenario demo" << QString();
+        QTest::newRow("scenario file") << "rig.json" << QByteArray(R"({"interfaces": [{"serial": "ABCDEF1"}, {"serial": "KLMNOP2"}]})")
+                                       << 2 << "USB backend: simulated interface, scenario rig.json" << QString();
+        QTest::newRow("missing scenario file") << "missing.json" << QByteArray() << 0 << empty << cannotLoad.arg("missing.json");
+        QTest::newRow("malformed scenario file") << "broken.json" << QByteArray("{\"interfaces\": [") << 0 << empty
+                                                 << cannotLoad.arg("broken.json");
+    }
+
+    void backendChoice()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QByteArray, fileContent);
+        QFETCH(QString, description);
+        QFETCH(QString, error);
+        if (!fileContent.isEmpty()) {
+            QFile file(setting);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(fileContent);
+        }
+
+        const UsbBackendChoice choice = chooseUsbBackend(setting);
+        auto *bus = dynamic_cast<SimulatedBackend *>(choice.backend.get());
+        QTEST(bus ? int(bus->devices().size()) : -1, "interfaces");
+        QVERIFY(bus || dynamic_cast<LibUsbBackend *>(choice.backend.get()));
+        QVERIFY2(choice.description.startsWith(description), qPrintable(choice.description));
+        QCOMPARE(choice.error.left(error.size()), error);
+        QCOMPARE(choice.error.endsWith(QStringLiteral(". Continuing without an interface.")), !error.isEmpty());
+    }
+
+    // The process's own backend on the built-in demo rig: a whole connection as its trace shows it, then an unplug.
+    void demoConnectionAndUnplug()
+    {
+        DebugCapture trace;
+        UsbDevice link;
+        auto *bus = dynamic_cast<SimulatedBackend *>(UsbDevice::processUsbBackend());
+        QVERIFY(bus && bus == UsbDevice::processUsbBackend());
+
+        QCOMPARE(link.collectDevices(), QStringList{"D:Rb604 RDM/DMX FW:2.14 SN:ABCDEF1"});
+        QCOMPARE(link.connectDevice(0), 0);
+        QByteArray dmxTiming = QByteArray::fromHex("58000000080000000000000064000000");
+        QCOMPARE(link.control_send(13, 0, 0, dmxTiming.data(), int(dmxTiming.size())), 16);
+        QCOMPARE(link.readSerialNumber(), QByteArray("ABCDEF1"));
+
+        QStringList linkTrace = trace.messages();
+        QVERIFY(linkTrace.value(10).startsWith(QStringLiteral("\"\n src address: 0x")));
+        linkTrace[10] = QStringLiteral("(information block dump)");
+        QCOMPARE(linkTrace, QStringList({
+            "USB backend: simulated interface, scenario demo",
+            "UsbDevice constructor",
+            "USB Collect Devices",
+            "bus: 001",
+            "bus->devices: " + bus->interfaceAt(0).deviceName(),
+            "dev->descriptor.idVendor: 1209",
+            "dev->descriptor.idProduct: 1",
+            "dev->descriptor.iSerialNumber: 3",
+            "dev->descriptor.bMaxPacketSize0: 40",
+            "USB Control Receive bRequest=1, wValue=65472, wIndex=2049, dataLength=64 - OK.",
+            "(information block dump)",
+            "USB Connect",
+            "usb_opened ",
+            "usb_set_configuration ",
+            "usb_claim_interface ",
+            "USB Control Receive bRequest=255, wValue=0, wIndex=0, dataLength=2 - OK.",
+            QStringLiteral("control_receivePrivate( 255, 0, 0, ") + QChar(0xC0) + QChar(0x03) + ", 2 )",
+            "\nrbid: 3c0",
+            "\nUSB_RB417_ID: 3c0",
+            "UsbDevice::control_send()",
+            "USB Control Send bRequest=13, wValue=0, wIndex=0, dataLength=16 - OK.",
+        }));
+
+        QSignalSpy lost(&link, &UsbDevice::signal_suddenly_disconnected);
+        bus->interfaceAt(0).unplug();
+        trace.clear();
+        char record[3] = {};
+        QCOMPARE(link.control_receive(10, 0, 0, record, 3), -1);
+        QCOMPARE(trace.messages(), QStringList({"USB Control Receive bRequest=10, wValue=0, wIndex=0, dataLength=3 - ERROR.",
+                                                  "USB Disconnect"}));
+        // Disconnected: later transfers fail at once, without announcing the loss again.
+        QCOMPARE(link.control_send(14, 0, 0, nullptr, 0), -1);
+        QCOMPARE(link.control_receive(10, 0, 0, record, 3), -1);
+        QCOMPARE(lost.count(), 1);
+        QCOMPARE(link.checkConnection(), -1);
+        QVERIFY(link.collectDevices().isEmpty());
+    }
+};
 
 QTEST_GUILESS_MAIN(UsbDeviceTest)
 #include "tst_usbdevice.moc"
