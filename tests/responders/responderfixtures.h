@@ -113,7 +113,11 @@ struct Answer
         answer.data = reader.bytes(reader.u8());
         return answer;
     }
-    quint16 nackReason() const { return ByteReader(data).u16(); }
+    // Response type and parameter data in hexadecimal: "00 000a" is an ACK carrying 000a, "02 0006" a NACK.
+    QByteArray brief() const
+    {
+        return QByteArray::number(responseType, 16).rightJustified(2, '0') + ' ' + data.toHex();
+    }
 };
 
 } // namespace Fixture

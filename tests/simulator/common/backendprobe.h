@@ -1,6 +1,7 @@
 // Drives a backend through the UsbBackend calls only, the way the program's USB link does.
 #pragma once
 
+#include "usb/bytereader.h"
 #include "usb/interfaceids.h"
 #include "usb/usbbackend.h"
 
@@ -20,8 +21,6 @@ inline QList<UsbDeviceEntry> matchingDevices(UsbBackend &backend)
 class BackendProbe
 {
 public:
-    static constexpr int timeoutMs = 5000;
-
     explicit BackendProbe(UsbBackend &backend) : m_backend(backend) {}
     ~BackendProbe() { close(); }
     BackendProbe(const BackendProbe &) = delete;
@@ -50,18 +49,14 @@ public:
     int send(quint8 request, quint16 value = 0, quint16 index = 0, QByteArray data = QByteArray())
     {
         return m_backend.controlTransfer(m_handle, 0x40, request, value, index, data.isEmpty() ? nullptr : data.data(),
-                                         int(data.size()), timeoutMs);
+                                         int(data.size()), 5000);
     }
-    int sendMemory(quint32 address, QByteArray page)
-    {
-        return send(3, quint16(address), quint16(address >> 16), page);
-    }
+    int sendMemory(quint32 address, QByteArray page) { return send(3, quint16(address), quint16(address >> 16), page); }
     // The bytes answered; *result receives the transfer's result.
     QByteArray receive(quint8 request, quint16 value, quint16 index, int length, int *result = nullptr)
     {
         QByteArray buffer(length, '\0');
-        const int count = m_backend.controlTransfer(m_handle, 0xC0, request, value, index, buffer.data(), length,
-                                                    timeoutMs);
+        const int count = m_backend.controlTransfer(m_handle, 0xC0, request, value, index, buffer.data(), length, 5000);
         if (result)
             *result = count;
         return buffer.left(qMax(0, count));
@@ -69,6 +64,15 @@ public:
     QByteArray receiveMemory(quint32 address, int length, int *result = nullptr)
     {
         return receive(1, quint16(address), quint16(address >> 16), length, result);
+    }
+    // The response record as the program reads it: the 3-byte header, then the data it announces.
+    QByteArray record()
+    {
+        const QByteArray header = receive(10, 0, 0, 3);
+        ByteReader reader(header);
+        reader.skip(1);
+        const int length = reader.u16le();
+        return reader.ok() && length > 0 ? header + receive(10, 0, 3, length) : header;
     }
     // The serial as the program reads it: the low byte of each code unit behind the header.
     QByteArray serial()
