@@ -253,38 +253,6 @@ private slots:
         QCOMPARE(logLines(), log);
     }
 
-    void responseErrorText_data()
-    {
-        QTest::addColumn<QByteArray>("answer");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("ACK") << record(1, {}) << "";
-        QTest::newRow("status 0") << record(0, QByteArray::fromHex("02")) << "";
-        QTest::newRow("missing response") << failure(2) << "missing response";
-        QTest::newRow("bad destination") << failure(3) << "bad destination UID";
-        QTest::newRow("bad checksum") << failure(4) << "bad checksum";
-        QTest::newRow("bad transaction") << failure(5) << "bad transaction number";
-        QTest::newRow("NACK unknown PID") << failure(6, 0) << "NACK response received: NR_UNKNOWN_PID";
-        QTest::newRow("NACK 3 has no name") << failure(6, 3) << "NACK response received: ";
-        QTest::newRow("NACK unsupported CC") << failure(6, 5) << "NACK response received: NR_UNSUPPORTED_CC";
-        QTest::newRow("NACK no sub-device") << failure(6, 9) << "NACK response received: NR_NO_SUBDEVICE";
-        QTest::newRow("NACK beyond the table") << failure(6, 10) << "NACK response received: ";
-        QTest::newRow("ACK timer whole seconds") << failure(7, 20) << "ACK Timer - wait 2s";
-        QTest::newRow("ACK timer fraction") << failure(7, 25) << "ACK Timer - wait 2.5s";
-        QTest::newRow("unknown command class") << failure(8) << "unknown command class";
-        QTest::newRow("result code 9") << failure(9) << "";
-        QTest::newRow("failure without data") << record(2, {}) << "";
-        QTest::newRow("NACK without detail")
-            << record(2, QByteArray::fromHex("06")) << "NACK response received: NR_UNKNOWN_PID";
-    }
-    void responseErrorText()
-    {
-        QFETCH(QByteArray, answer);
-        QFETCH(QString, text);
-        canned().setRecord(answer);
-        rig->rdm.readResponse();
-        QCOMPARE(rig->rdm.responseErrorText(), text);
-    }
-
     void transactions_data()
     {
         QTest::addColumn<bool>("isSet");
@@ -293,11 +261,29 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<QStringList>("log");
         const QString set = QStringLiteral("Sending SET request");
+        // A GET the interface reports as failed: the log line carries the error text.
+        const auto refused = [](const char *name, const QByteArray &answer, const QString &text) {
+            QTest::newRow(name) << false << answer << 0 << -3 << QStringList{"Response error - " + text};
+        };
         QTest::newRow("GET ACK") << false << record(1, QByteArray::fromHex("0001")) << 0 << 0
                                  << QStringList{"ACK response received"};
-        QTest::newRow("GET result code 0") << false << failure(0) << 0 << -3 << QStringList{"Response error - "};
-        QTest::newRow("GET missing response") << false << failure(2) << 0 << -3
-                                              << QStringList{"Response error - missing response"};
+        refused("GET status 0", record(0, QByteArray::fromHex("02")), "");
+        refused("GET result code 0", failure(0), "");
+        refused("GET missing response", failure(2), "missing response");
+        refused("GET bad destination", failure(3), "bad destination UID");
+        refused("GET bad checksum", failure(4), "bad checksum");
+        refused("GET bad transaction", failure(5), "bad transaction number");
+        refused("GET NACK unknown PID", failure(6, 0), "NACK response received: NR_UNKNOWN_PID");
+        refused("GET NACK 3 has no name", failure(6, 3), "NACK response received: ");
+        refused("GET NACK unsupported CC", failure(6, 5), "NACK response received: NR_UNSUPPORTED_CC");
+        refused("GET NACK no sub-device", failure(6, 9), "NACK response received: NR_NO_SUBDEVICE");
+        refused("GET NACK beyond the table", failure(6, 10), "NACK response received: ");
+        refused("GET NACK without detail", record(2, QByteArray::fromHex("06")),
+                "NACK response received: NR_UNKNOWN_PID");
+        refused("GET ACK timer whole seconds", failure(7, 20), "ACK Timer - wait 2s");
+        refused("GET ACK timer fraction", failure(7, 25), "ACK Timer - wait 2.5s");
+        refused("GET unknown command class", failure(8), "unknown command class");
+        refused("GET result code 9", failure(9), "");
         QTest::newRow("GET send fails") << false << QByteArray() << 1 << -1
                                         << QStringList{"GET request failed. USB send error"};
         QTest::newRow("GET receive fails") << false << QByteArray() << 2 << -2

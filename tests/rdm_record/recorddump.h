@@ -7,38 +7,31 @@
 #include <QStringList>
 
 // One "name=value" line per field, from the record's JSON form; the records of the three maps
-// carry their map and key in front, such as "sensor 1 presentValue=-200".
+// carry their map and key in front, such as "sensor 1 presentValue=-200" or "parameter 0x8001 unit=2".
 inline void addFields(QStringList &lines, const QString &prefix, const QJsonObject &fields)
 {
-    static const struct
-    {
-        const char *array;
-        const char *element;
-        const char *key;
-        int base;
-    } maps[] = {{"personalities", "personality %1 ", "number", 10},
-                {"sensors", "sensor %1 ", "number", 10},
-                {"parameters", "parameter 0x%1 ", "pid", 16}};
+    static const QHash<QString, QString> maps = {{QStringLiteral("personalities"), QStringLiteral("personality %1 ")},
+                                                 {QStringLiteral("sensors"), QStringLiteral("sensor %1 ")},
+                                                 {QStringLiteral("parameters"), QStringLiteral("parameter 0x%1 ")}};
     for (auto it = fields.begin(); it != fields.end(); ++it) {
-        const auto map = std::find_if(std::begin(maps), std::end(maps),
-                                      [&it](const auto &candidate) { return it.key() == QLatin1String(candidate.array); });
-        if (map != std::end(maps)) {
-            for (const QJsonValue &element : it.value().toArray()) {
+        const QJsonArray elements = it.value().toArray();
+        if (maps.contains(it.key())) {
+            for (const QJsonValue &element : elements) {
                 const QJsonObject record = element.toObject();
-                const int width = map->base == 16 ? 4 : 0;
-                addFields(lines,
-                          QString::fromLatin1(map->element)
-                              .arg(record.value(QLatin1String(map->key)).toInt(), width, map->base, QLatin1Char('0')),
+                const bool byPid = record.contains(QLatin1String("pid"));
+                const int key = record.value(QLatin1String(byPid ? "pid" : "number")).toInt();
+                addFields(lines, maps.value(it.key()).arg(key, byPid ? 4 : 0, byPid ? 16 : 10, QLatin1Char('0')),
                           record);
             }
-        } else if (it.value().isArray()) {
-            QStringList parts;
-            for (const QJsonValue &part : it.value().toArray())
-                parts << part.toVariant().toString();
-            lines << prefix + it.key() + QLatin1Char('=') + parts.join(QLatin1Char('.'));
-        } else {
-            lines << prefix + it.key() + QLatin1Char('=') + it.value().toVariant().toString();
+            continue;
         }
+        QStringList parts{it.value().toVariant().toString()};
+        if (it.value().isArray()) {
+            parts.clear();
+            for (const QJsonValue &part : elements)
+                parts << part.toVariant().toString();
+        }
+        lines << prefix + it.key() + QLatin1Char('=') + parts.join(QLatin1Char('.'));
     }
 }
 

@@ -51,13 +51,11 @@ private slots:
         row("prefix 11 unlisted", [] { return prefixText(11); }, "None", true);
         row("prefix 26 largest", [] { return prefixText(26); }, "10^(24)", true);
 
-        row("sensor 0x15 velocity again", [] { return sensorTypeText(0x15); }, "Velocity", true);
         row("sensor 0x20 last", [] { return sensorTypeText(0x20); }, "Counter 16 bit", true);
         row("sensor 0x21 past the table", [] { return sensorTypeText(0x21); }, "Other", true);
         row("sensor 0x7F", [] { return sensorTypeText(0x7F); }, "Other", true);
 
         row("unit 1 degrees Celsius", [] { return unitText(1); }, QStringLiteral("\u00B0C"), false);
-        row("unit 9 ohm", [] { return unitText(9); }, QStringLiteral("\u03A9"), false);
         row("unit 28 last", [] { return unitText(28); }, "B", false);
         row("unit 29 past the table", [] { return unitText(29); }, "", false);
 
