@@ -351,6 +351,7 @@ private slots:
         for (auto &[number, sensor] : expected.sensors) {
             if (!answersAtOnce(responder, quint16(subDevice), Pid::SensorValue))
                 continue;
+            QVERIFY2(record.sensors.count(number), qPrintable(QStringLiteral("sensor %1 missing").arg(number)));
             const SensorRecord &read = record.sensors.at(number);
             const QDateTime stamp(QDate::fromString(read.updateDate, Qt::ISODate),
                                   QTime::fromString(read.updateTime, Qt::TextDate));
