@@ -91,27 +91,19 @@ void ResponderScenarioTest::initTestCase()
     QVERIFY(m_probe->connectFirst());
 }
 
+// Keys whose values the demo rig does not already carry to the program's requests.
 void ResponderScenarioTest::everyPartOfAResponder()
 {
     QString error;
     const std::unique_ptr<SimulatedLine> line = lineOf(R"([{
-        "uid": "7FF1:00000001", "manufacturerLabel": "Maker", "softwareVersionLabel": "3.1",
-        "bootSoftwareVersionId": 7, "bootSoftwareVersionLabel": "Boot 7",
+        "uid": "7FF1:00000001", "bootSoftwareVersionId": 7, "bootSoftwareVersionLabel": "Boot 7",
         "modelId": "0x0102", "productCategory": "0x0102", "softwareVersionId": 50462976,
-        "modelDescription": "Head", "label": "Left",
-        "personalities": [{"footprint": 2, "description": "Short",
-                           "slots": [{"type": 0, "labelId": "0x0101", "description": "Pan", "default": 128}]},
-                          {"footprint": 5, "description": "Long"}],
-        "personality": 2, "startAddress": 40,
+        "personalities": [{"footprint": 2}, {"footprint": 5}], "personality": 2, "startAddress": 40,
         "sensors": [{"type": 1, "unit": 4, "prefix": 1, "rangeMinimum": -100, "rangeMaximum": 2500,
                      "normalMinimum": 2000, "normalMaximum": 2400, "recordedValueSupport": 1,
                      "description": "Mains", "value": -12, "recorded": 2300}],
-        "deviceHours": 11, "powerCycles": 12, "lampHours": 13, "lampStrikes": 14, "lampState": 1,
-        "lampOnMode": 2, "displayInvert": 2, "displayLevel": 9, "panInvert": 1, "tiltInvert": 0,
-        "panTiltSwap": 1, "identify": true, "powerState": 2, "presets": 3,
-        "selfTests": [{"number": 4, "description": "Fans"}], "languages": ["en", "pl"], "language": "pl",
-        "productDetails": ["0x0401", 2],
-        "proxiedDevices": ["0001:00000002"],
+        "presets": 3, "selfTests": [{"number": 4, "description": "Fans"}], "languages": ["en", "pl"],
+        "language": "pl", "productDetails": ["0x0401", 2], "proxiedDevices": ["0001:00000002"],
         "statusMessages": [{"subDevice": 3, "type": "error", "id": "0x0044", "value1": -1, "value2": 2}],
         "statusDescriptions": [{"id": "0x8001", "description": "Pump %d"}],
         "subDevices": [{"number": 3, "silent": false, "statusReportThreshold": 4, "modelDescription": "Module",
@@ -122,23 +114,12 @@ void ResponderScenarioTest::everyPartOfAResponder()
         return ack(*line, TestRequest::get(Uid, pid, hex(data), subDevice));
     };
     QCOMPARE(get(0x0060).toHex(), QByteArray("0100" "0102" "0102" "03020100" "0005" "02" "02" "0028" "0001" "01"));
-    QCOMPARE(get(0x0081), QByteArray("Maker"));
-    QCOMPARE(get(0x00C0), QByteArray("3.1"));
-    QCOMPARE(get(0x0080), QByteArray("Head"));
-    QCOMPARE(get(0x0082), QByteArray("Left"));
     QCOMPARE(get(0x00C1).toHex(), QByteArray("00000007"));
     QCOMPARE(get(0x00C2), QByteArray("Boot 7"));
     QCOMPARE(get(0x0200, "00").toHex(),
              "00" "01" "04" "01" "ff9c" "09c4" "07d0" "0960" "01" + QByteArray("Mains").toHex());
     QCOMPARE(get(0x0201, "00").toHex(), QByteArray("00" "fff4" "0000" "0000" "08fc"));
-    QCOMPARE(get(0x0400).toHex() + get(0x0405).toHex() + get(0x0401).toHex() + get(0x0402).toHex(),
-             QByteArray("0000000b" "0000000c" "0000000d" "0000000e"));
-    QCOMPARE(get(0x0403).toHex() + get(0x0404).toHex() + get(0x0500).toHex() + get(0x0501).toHex(),
-             QByteArray("01" "02" "02" "09"));
-    QCOMPARE(get(0x0600).toHex() + get(0x0601).toHex() + get(0x0602).toHex(), QByteArray("01" "00" "01"));
-    QCOMPARE(get(0x1000).toHex() + get(0x1010).toHex(), QByteArray("01" "02"));
     QCOMPARE(get(0x1021, "04"), QByteArray("\x04" "Fans"));
-    QCOMPARE(get(0x00A0), QByteArray("enpl"));
     QCOMPARE(get(0x00B0), QByteArray("pl"));
     QCOMPARE(get(0x0070).toHex(), QByteArray("04010002"));
     QCOMPARE(get(0x0010).toHex(), QByteArray("000100000002"));
@@ -187,12 +168,13 @@ void ResponderScenarioTest::behaviourFromTheFile()
         {"uid": "7FF1:00000002", "behaviour": {"refusesMute": true}},
         {"uid": "7FF1:00000003", "joinsAfterRequests": 1, "leavesAfterRequests": 2}])", &error);
     QVERIFY2(line, qPrintable(error));
-    // The third joins after one request packet and leaves after two.
+    // The first refuses every SET; the third joins after one request packet and leaves after two.
     QVERIFY(!line->responder(Uid + 2));
     QCOMPARE(ack(*line, set(Uid, 0x1000, hex("01"))), QByteArray("2 060004"));
     QCOMPARE(ack(*line, get(Uid + 2, 0x1000)).toHex(), QByteArray("00"));
     QCOMPARE(ack(*line, get(Uid + 2, 0x1000)), QByteArray("2 020000"));
     QVERIFY(!line->responder(Uid + 2));
+    QCOMPARE(ack(*line, get(Uid, 0x1000)).toHex(), QByteArray("00"));
     QCOMPARE(ack(*line, get(Uid, 0x0082)), QByteArray("2 07001e"));
     // Never muted, the second is found by every additional discovery.
     QCOMPARE(line->discover(DiscoveryKind::Full).size(), 2);
@@ -230,13 +212,11 @@ void ResponderScenarioTest::mistakesNameTheirPlace_data()
         "responders[0].startAddress: expected an integer from 1 to 512");
     row("sensor value beyond 16 bits", with(R"("sensors": [{"type": 0}, {"value": 40000}])"),
         "responders[0].sensors[1].value: expected an integer from -32768 to 32767");
-    row("standard PID described", with(R"("manufacturerParameters": [{"pid": "0x0060"}])"),
-        "responders[0].manufacturerParameters[0].pid: expected an integer from 32768 to 65503");
     row("manufacturer PID twice",
-        with(R"("manufacturerParameters": [{"pid": "0x8001", "commandClass": 1}, {"pid": "0x8001", "commandClass": 1}])"),
+        with(R"("manufacturerParameters": [{"pid": "0x8001", "commandClass": 1}, {"pid": "0x8001"}])"),
         "responders[0].manufacturerParameters[1].pid: described twice");
     row("value count off the PDL",
-        with(R"("manufacturerParameters": [{"pid": "0x8001", "pdlSize": 2, "dataType": 3, "commandClass": 3, "value": [1]}])"),
+        with(R"("manufacturerParameters": [{"pid": "0x8001", "pdlSize": 2, "dataType": 3, "value": [1]}])"),
         "responders[0].manufacturerParameters[0].value: expected 2 values, as pdlSize gives");
     row("value beyond its type",
         with(R"("manufacturerParameters": [{"pid": "0x8001", "pdlSize": 2, "dataType": 3, "value": [1, 256]}])"),
@@ -244,8 +224,6 @@ void ResponderScenarioTest::mistakesNameTheirPlace_data()
     row("odd hexadecimal value",
         with(R"("manufacturerParameters": [{"pid": "0x8001", "pdlSize": 2, "dataType": 1, "value": "abc"}])"),
         "responders[0].manufacturerParameters[0].value: expected pairs of hexadecimal digits");
-    row("sub-device 0", with(R"("subDevices": [{"number": 0}])"),
-        "responders[0].subDevices[0].number: expected an integer from 1 to 512");
     row("sub-device twice", with(R"("subDevices": [{"number": 2}, {"number": 2}])"),
         "responders[0].subDevices[1].number: sub-device given twice");
     row("report threshold 1", with(R"("subDevices": [{"number": 2, "statusReportThreshold": 1}])"),
@@ -258,7 +236,6 @@ void ResponderScenarioTest::mistakesNameTheirPlace_data()
         R"(responders[0].language: expected one of the codes in "languages")");
     row("clock without a date", with(R"("realTimeClock": "19:30")"),
         R"(responders[0].realTimeClock: expected a date and time such as "2026-03-14T19:30:00")");
-    row("unknown knob", with(R"("behaviour": {"loud": true})"), "responders[0].behaviour.loud: unknown key");
     row("knob not a boolean", with(R"("behaviour": {"silent": 1})"),
         "responders[0].behaviour.silent: expected true or false");
     row("leaves before it joins", with(R"("joinsAfterRequests": 5, "leavesAfterRequests": 5)"),
@@ -299,9 +276,8 @@ void ResponderScenarioTest::demoDeviceInfoThroughTheSeam_data()
     // The rack's modules sit one each on the rack's own channels; module 7 never answers, 13 does not exist.
     for (quint16 module = 1; module <= 13; ++module) {
         const QByteArray start = QByteArray::number(199 + module, 16).rightJustified(4, '0');
-        const QByteArray record = module == 7    ? QByteArray("020300020000")
-                                  : module == 13 ? QByteArray("020300060009")
-                                                 : "0113000100" "1202" "0501" "03000002" "0001" "0101" + start + "000000";
+        const QByteArray answer = "0113000100" "1202" "0501" "03000002" "0001" "0101" + start + "000000";
+        const QByteArray record = module == 7 ? "020300020000" : module == 13 ? "020300060009" : answer;
         QTest::newRow(qPrintable(QStringLiteral("rack module %1").arg(module))) << demoUids.at(2) << module << record;
     }
 }

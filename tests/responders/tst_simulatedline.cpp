@@ -91,8 +91,9 @@ void SimulatedLineTest::badAnswersBecomeResultCodes_data()
     const QByteArray endless = withChecksum(QByteArray::fromHex("cc0118" "010203010101" "7ff100000001" "00" "03" "00"
                                                                 "0000" "21" "0050" "00" "0000"));
     QTest::newRow("nobody at that UID") << none << get(ParUid + 5, 0x0060) << QByteArray("2 020000") << 1;
-    QTest::newRow("answer that is not RDM") << Damage([](const QByteArray &) { return DiscoveryAnswer::encode(ParUid); })
-                                            << info << QByteArray("2 020000") << 1;
+    QTest::newRow("answer that is not RDM")
+        << Damage([](const QByteArray &) { return DiscoveryAnswer::encode(ParUid); }) << info << QByteArray("2 020000")
+        << 1;
     QTest::newRow("answer cut short") << Damage([](const QByteArray &answer) { return answer.chopped(1); }) << info
                                       << QByteArray("2 040000") << 1;
     QTest::newRow("response type 7")
@@ -195,7 +196,8 @@ void SimulatedLineTest::discoveryTellsCollidingResponders()
             continue;
         ++branches;
         quint64 uid = 0;
-        if (!entry.answer.isEmpty() && DiscoveryAnswer::decode(entry.answer, &uid) != DiscoveryAnswer::DecodeError::None)
+        const auto decoded = DiscoveryAnswer::decode(entry.answer, &uid);
+        if (!entry.answer.isEmpty() && decoded != DiscoveryAnswer::DecodeError::None)
             ++garbled;
     }
     QCOMPARE_GE(garbled, count - 1);

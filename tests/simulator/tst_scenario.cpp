@@ -1,4 +1,4 @@
-// Scenario files: the built-in demo, every field and fault of the format, and broken files reported by place.
+// Scenario files: every field and fault of the format, and broken files reported by place.
 #include "common/backendprobe.h"
 #include "common/scrambledbytes.h"
 #include "simulator/scenario.h"
@@ -39,7 +39,6 @@ class ScenarioTest : public QObject
     Q_OBJECT
 
 private slots:
-    void demoScenario();
     void everyField();
     void faultsFromTheFile_data();
     void faultsFromTheFile();
@@ -47,19 +46,6 @@ private slots:
     void brokenFiles();
     void missingFile();
 };
-
-void ScenarioTest::demoScenario()
-{
-    QString error;
-    const std::unique_ptr<SimulatedBackend> backend = loadScenario(QStringLiteral("demo"), &error);
-    QVERIFY2(backend, qPrintable(error));
-    QCOMPARE(backend->interfaceCount(), 1);
-    QCOMPARE(backend->clock().source(), SimulatedClock::Source::Steady);
-    BackendProbe probe(*backend);
-    QVERIFY(probe.connectFirst());
-    QCOMPARE(probe.serial(), QByteArray("ABCDEF1"));
-    QCOMPARE(memoryTexts(probe), QList<QByteArray>({"Rb604 RDM/DMX", "2.14", "Rb604 Boot", "1.03"}));
-}
 
 void ScenarioTest::everyField()
 {
@@ -156,21 +142,15 @@ void ScenarioTest::brokenFiles_data()
 
     row("trailing comma on line 3", "{\n  \"interfaces\": [\n    { \"serial\": \"ABCDEF1\", }\n  ]\n}",
         "line 3: object is missing after a comma");
-    row("file cut short", "{\n  \"interfaces\": [\n", "line 3: unterminated array");
     row("top level is an array", "[]", "line 1: expected an object at the top level");
     row("unknown top-level key", R"({"interface": []})", "interface: unknown key");
-    row("interfaces not an array", R"({"interfaces": {}})", "interfaces: expected an array");
     row("interface not an object", R"({"interfaces": ["ABCDEF1"]})", "interfaces[0]: expected an object");
     row("serial missing", R"({"interfaces": [{}]})", "interfaces[0].serial: expected a string of 7 characters");
-    row("serial too short", R"({"interfaces": [{"serial": "ABCDEF"}]})",
-        "interfaces[0].serial: expected a string of 7 characters");
     row("serial with a blank", R"({"interfaces": [{"serial": "ABC DEF"}]})",
         "interfaces[0].serial: expected printable ASCII characters without blanks");
     row("misspelt key in second interface", R"({"interfaces": [{"serial": "ABCDEF1"}, {"seral": "ABCDEF2"}]})",
         "interfaces[1].seral: unknown key");
     row("bootloader serial of another unit", unit(R"("bootloaderSerial": "ABCDEX1b")"),
-        "interfaces[0].bootloaderSerial: expected the serial's first six characters, a digit and 'b'");
-    row("bootloader serial without b", unit(R"("bootloaderSerial": "ABCDEF1x")"),
         "interfaces[0].bootloaderSerial: expected the serial's first six characters, a digit and 'b'");
     row("mode misspelt", unit(R"("mode": "boot")"), R"(interfaces[0].mode: expected "application" or "bootloader")");
     row("bus of two digits", unit(R"("bus": "01")"), "interfaces[0].bus: expected a string of 3 digits");
@@ -180,13 +160,8 @@ void ScenarioTest::brokenFiles_data()
         "interfaces[0].firmware: expected a string of at most 39 Latin-1 characters");
     row("bootloader texts not a pair", unit(R"("bootloaderTexts": ["Boot"])"),
         "interfaces[0].bootloaderTexts: expected an array of two strings");
-    row("second bootloader text too long", unit(R"("bootloaderTexts": ["Boot", "1234567890123456"])"),
-        "interfaces[0].bootloaderTexts[1]: expected a string of at most 15 Latin-1 characters");
-    row("negative delay", unit(R"("reEnumerationDelayMs": -1)"),
-        "interfaces[0].reEnumerationDelayMs: expected an integer from 0 to 60000");
     row("fractional delay", unit(R"("reEnumerationDelayMs": 1.5)"),
         "interfaces[0].reEnumerationDelayMs: expected an integer from 0 to 60000");
-    row("unknown fault", unit(R"("faults": {"explode": true})"), "interfaces[0].faults.explode: unknown key");
     row("failed transfer without number", unit(R"("faults": {"failTransfers": [{"result": -5}]})"),
         "interfaces[0].faults.failTransfers[0].number: expected an integer from 1 to 1000000");
     row("failed transfer with a positive result", unit(R"("faults": {"failTransfers": [{"number": 1, "result": 5}]})"),
