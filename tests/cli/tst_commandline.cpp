@@ -1,5 +1,4 @@
 // The command-line tool's argument checks, value parsing and text progress bar, in process.
-#include "cli/argumentvalues.h"
 #include "cli/commandline.h"
 #include "cli/textprogressbar.h"
 #include "rdm/uidtext.h"
@@ -7,129 +6,78 @@
 #include <QTextStream>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(CliCommand)
-Q_DECLARE_METATYPE(DiscoveryRun)
+namespace {
+
+// The command line as parsed, in one line, or the error the user is shown.
+QString parsed(const QString &arguments)
+{
+    CommandLine line;
+    QString error;
+    if (!parseCommandLine(arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts), &line, &error))
+        return error;
+    static const char *const commands[] = {"list", "discover", "info", "get", "set", "report"};
+    return QStringLiteral("%1 interface %2 %3 uid %4 pid %5 sub %6 data [%7]%8%9")
+        .arg(QLatin1String(commands[int(line.command)])).arg(line.interfaceIndex)
+        .arg(line.discovery == DiscoveryRun::Full ? QStringLiteral("full") : QStringLiteral("additional"))
+        .arg(line.uid, 12, 16, QLatin1Char('0')).arg(line.pid, 4, 16, QLatin1Char('0')).arg(line.subDevice)
+        .arg(QString::fromLatin1(line.data.toHex()), line.trace ? QStringLiteral(" trace") : QString(),
+             line.helpRequested ? QStringLiteral(" help") : QString());
+}
+
+} // namespace
 
 class TestCommandLine : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void acceptedCommandLine_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<CliCommand>("command");
-        QTest::addColumn<int>("interfaceIndex");
-        QTest::addColumn<DiscoveryRun>("discovery");
-        QTest::addColumn<quint64>("uid");
-        QTest::addColumn<quint16>("pid");
-        QTest::addColumn<quint16>("subDevice");
-        QTest::addColumn<QByteArray>("data");
-
-        const auto row = [](const char *name, const QString &arguments, CliCommand command, int interfaceIndex,
-                            DiscoveryRun discovery, quint64 uid, quint16 pid, quint16 subDevice,
-                            const QByteArray &data) {
-            QTest::newRow(name) << arguments.split(QLatin1Char(' ')) << command << interfaceIndex << discovery
-                                << uid << pid << subDevice << data;
-        };
-        row("list", QStringLiteral("list"), CliCommand::List, 0, DiscoveryRun::Additional, 0, 0, 0, {});
-        row("second interface", QStringLiteral("--interface 1 list"), CliCommand::List, 1,
-            DiscoveryRun::Additional, 0, 0, 0, {});
-        row("additional discovery by default", QStringLiteral("discover"), CliCommand::Discover, 0,
-            DiscoveryRun::Additional, 0, 0, 0, {});
-        row("full discovery", QStringLiteral("discover --full"), CliCommand::Discover, 0, DiscoveryRun::Full, 0,
-            0, 0, {});
-        row("full report, option first", QStringLiteral("--full report"), CliCommand::Report, 0,
-            DiscoveryRun::Full, 0, 0, 0, {});
-        row("info of a sub-device", QStringLiteral("info 7ff1:0001000a --sub 12"), CliCommand::Info, 0,
-            DiscoveryRun::Additional, 0x7FF10001000AULL, 0, 12, {});
-        row("get by name in lower case", QStringLiteral("get 1234:56789ABC dmx_start_address"),
-            CliCommand::Get, 0, DiscoveryRun::Additional, 0x123456789ABCULL, 0x00F0, 0, {});
-        row("get by hexadecimal PID with data", QStringLiteral("get 1234:56789ABC 0x0051 --data 8001"),
-            CliCommand::Get, 0, DiscoveryRun::Additional, 0x123456789ABCULL, 0x0051, 0, QByteArray("\x80\x01", 2));
-        row("get of a PID without 0x", QStringLiteral("get 1234:56789ABC 8001"), CliCommand::Get, 0,
-            DiscoveryRun::Additional, 0x123456789ABCULL, 0x8001, 0, {});
-        row("set to every device", QStringLiteral("set FFFF:FFFFFFFF IDENTIFY_DEVICE --data 01"),
-            CliCommand::Set, 0, DiscoveryRun::Additional, 0xFFFFFFFFFFFFULL, 0x1000, 0, QByteArray("\x01", 1));
-        row("set to all sub-devices", QStringLiteral("set 1234:56789ABC DMX_START_ADDRESS --sub 65535 --data=0021"),
-            CliCommand::Set, 0, DiscoveryRun::Additional, 0x123456789ABCULL, 0x00F0, 0xFFFF,
-            QByteArray("\x00\x21", 2));
-    }
-
-    void acceptedCommandLine()
-    {
-        QFETCH(QStringList, arguments);
-        CommandLine commandLine;
-        QString error;
-        QVERIFY2(parseCommandLine(arguments, &commandLine, &error), qPrintable(error));
-        QTEST(commandLine.command, "command");
-        QTEST(commandLine.interfaceIndex, "interfaceIndex");
-        QTEST(commandLine.discovery, "discovery");
-        QTEST(commandLine.uid, "uid");
-        QTEST(commandLine.pid, "pid");
-        QTEST(commandLine.subDevice, "subDevice");
-        QFETCH(QByteArray, data);
-        QCOMPARE(commandLine.data.toHex(), data.toHex());
-    }
-
-    void refusedCommandLine_data()
+    void commandLine_data()
     {
         QTest::addColumn<QString>("arguments");
-        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("outcome");
 
-        QTest::newRow("no command") << QString() << QStringLiteral("no command given");
-        QTest::newRow("unknown command") << QStringLiteral("scan") << QStringLiteral("unknown command \"scan\"");
-        QTest::newRow("unknown option") << QStringLiteral("list --fast") << QStringLiteral("Unknown option 'fast'.");
-        QTest::newRow("info without UID") << QStringLiteral("info")
-                                          << QStringLiteral("info takes 1 argument(s), 0 given");
-        QTest::newRow("list with an argument") << QStringLiteral("list all")
-                                               << QStringLiteral("list takes 0 argument(s), 1 given");
-        QTest::newRow("UID without colon") << QStringLiteral("info 123456789ABC")
-                                           << QStringLiteral("bad UID \"123456789ABC\": expected MMMM:DDDDDDDD in hexadecimal");
-        QTest::newRow("UID too long") << QStringLiteral("info 1234:56789ABCD")
-                                      << QStringLiteral("bad UID \"1234:56789ABCD\": expected MMMM:DDDDDDDD in hexadecimal");
-        QTest::newRow("GET to a broadcast UID") << QStringLiteral("get 1234:FFFFFFFF DEVICE_INFO")
-                                                << QStringLiteral("get needs the UID of one device; 1234:FFFFFFFF is a broadcast UID");
-        QTest::newRow("unknown PID name") << QStringLiteral("get 1234:56789ABC START_ADDRESS")
-                                          << QStringLiteral("bad PID \"START_ADDRESS\": expected an E1.20 parameter name or a hexadecimal PID");
-        QTest::newRow("PID of five digits") << QStringLiteral("get 1234:56789ABC 0x10000")
-                                            << QStringLiteral("bad PID \"0x10000\": expected an E1.20 parameter name or a hexadecimal PID");
-        QTest::newRow("odd count of data digits") << QStringLiteral("set 1234:56789ABC DEVICE_LABEL --data 414")
-                                                  << QStringLiteral("bad data \"414\": expected hexadecimal digit pairs, at most 231 bytes");
-        QTest::newRow("data longer than a packet carries")
-            << QStringLiteral("set 1234:56789ABC DEVICE_LABEL --data ") + QString(464, QLatin1Char('a'))
-            << QStringLiteral("bad data \"%1\": expected hexadecimal digit pairs, at most 231 bytes").arg(QString(464, QLatin1Char('a')));
-        QTest::newRow("sub-device beyond 512") << QStringLiteral("info 1234:56789ABC --sub 513")
-                                               << QStringLiteral("bad sub-device \"513\": expected 0 to 512");
-        QTest::newRow("all sub-devices for a GET") << QStringLiteral("get 1234:56789ABC DEVICE_INFO --sub 65535")
-                                                   << QStringLiteral("bad sub-device \"65535\": expected 0 to 512");
-        QTest::newRow("negative sub-device") << QStringLiteral("info 1234:56789ABC --sub -1")
-                                             << QStringLiteral("bad sub-device \"-1\": expected 0 to 512");
-        QTest::newRow("full discovery for info") << QStringLiteral("info 1234:56789ABC --full")
-                                                 << QStringLiteral("info does not take --full");
-        QTest::newRow("data for info") << QStringLiteral("info 1234:56789ABC --data 00")
-                                       << QStringLiteral("info does not take --data");
-        QTest::newRow("sub-device for report") << QStringLiteral("report --sub 1")
-                                               << QStringLiteral("report does not take --sub");
-        QTest::newRow("interface index not a number") << QStringLiteral("--interface one list")
-                                                      << QStringLiteral("bad interface index \"one\"");
+        const QString none = QStringLiteral(" uid 000000000000 pid 0000 sub 0 data []");
+        const QString device = QStringLiteral(" uid 123456789abc pid ");
+        QTest::newRow("help needs no command") << "--help" << "list interface 0 additional" + none + " help";
+        QTest::newRow("second interface, traced") << "--trace --interface 1 list" << "list interface 1 additional" + none + " trace";
+        QTest::newRow("additional discovery by default") << "discover" << "discover interface 0 additional" + none;
+        QTest::newRow("full report, option first") << "--full report" << "report interface 0 full" + none;
+        QTest::newRow("info of a sub-device") << "info 7ff1:0001000a --sub 12"
+                                              << "info interface 0 additional uid 7ff10001000a pid 0000 sub 12 data []";
+        QTest::newRow("get by name in lower case") << "get 1234:56789ABC dmx_start_address"
+                                                   << "get interface 0 additional" + device + "00f0 sub 0 data []";
+        QTest::newRow("get by hexadecimal PID with data") << "get 1234:56789ABC 0x0051 --data 8001"
+                                                          << "get interface 0 additional" + device + "0051 sub 0 data [8001]";
+        QTest::newRow("get of a PID without 0x") << "get 1234:56789ABC 8001" << "get interface 0 additional" + device + "8001 sub 0 data []";
+        QTest::newRow("set to all sub-devices") << "set 1234:56789ABC DMX_START_ADDRESS --sub 65535 --data=0021"
+                                                << "set interface 0 additional" + device + "00f0 sub 65535 data [0021]";
+
+        const QString badPid = QStringLiteral("bad PID \"%1\": expected an E1.20 parameter name or a hexadecimal PID");
+        const QString badData = QStringLiteral("bad data \"%1\": expected hexadecimal digit pairs, at most 231 bytes");
+        const QString badSubDevice = QStringLiteral("bad sub-device \"%1\": expected 0 to 512");
+        QTest::newRow("no command") << QString() << "no command given";
+        QTest::newRow("unknown command") << "scan" << "unknown command \"scan\"";
+        QTest::newRow("unknown option") << "list --fast" << "Unknown option 'fast'.";
+        QTest::newRow("info without UID") << "info" << "info takes 1 argument(s), 0 given";
+        QTest::newRow("UID without colon") << "info 123456789ABC"
+                                           << "bad UID \"123456789ABC\": expected MMMM:DDDDDDDD in hexadecimal";
+        QTest::newRow("GET to a broadcast UID") << "get 1234:FFFFFFFF DEVICE_INFO"
+                                                << "get needs the UID of one device; 1234:FFFFFFFF is a broadcast UID";
+        QTest::newRow("unknown PID name") << "get 1234:56789ABC START_ADDRESS" << badPid.arg("START_ADDRESS");
+        QTest::newRow("PID of five digits") << "get 1234:56789ABC 0x10000" << badPid.arg("0x10000");
+        QTest::newRow("odd count of data digits") << "set 1234:56789ABC DEVICE_LABEL --data 414" << badData.arg("414");
+        QTest::newRow("data longer than a packet carries") << "set 1234:56789ABC DEVICE_LABEL --data " + QString(464, QLatin1Char('a'))
+                                                           << badData.arg(QString(464, QLatin1Char('a')));
+        QTest::newRow("sub-device beyond 512") << "info 1234:56789ABC --sub 513" << badSubDevice.arg("513");
+        QTest::newRow("all sub-devices for a GET") << "get 1234:56789ABC DEVICE_INFO --sub 65535" << badSubDevice.arg("65535");
+        QTest::newRow("full discovery for info") << "info 1234:56789ABC --full" << "info does not take --full";
+        QTest::newRow("interface index not a number") << "--interface one list" << "bad interface index \"one\"";
     }
 
-    void refusedCommandLine()
+    void commandLine()
     {
         QFETCH(QString, arguments);
-        CommandLine commandLine;
-        QString error;
-        QVERIFY(!parseCommandLine(arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts), &commandLine, &error));
-        QTEST(error, "error");
-    }
-
-    void helpNeedsNoCommand()
-    {
-        CommandLine commandLine;
-        QString error;
-        QVERIFY(parseCommandLine({QStringLiteral("--help")}, &commandLine, &error));
-        QVERIFY(commandLine.helpRequested);
+        QTEST(parsed(arguments), "outcome");
     }
 
     void uidText_data()
