@@ -85,9 +85,9 @@ void InterfaceFirmwareTest::identifierIsTwoBytes()
 
 void InterfaceFirmwareTest::serialDescriptorByMode()
 {
-    char buffer[256];
+    char buffer[256] = {};
     const auto descriptor = [&] {
-        return QByteArray(buffer, m_backend->stringDescriptor(m_probe->handle(), 3, buffer, int(sizeof buffer)));
+        return QByteArray(buffer, qMax(0, m_backend->stringDescriptor(m_probe->handle(), 3, buffer, int(sizeof buffer))));
     };
     QCOMPARE(descriptor().toHex(), QByteArray("10034100420043004400450046003100"));
     // In bootloader mode a serial without a 7th digit gets a 0, then the 'b'.
