@@ -17,11 +17,6 @@ void FaultPlan::unplugAtTransfer(int number)
     m_unplugCountdown = qMax(0, number);
 }
 
-void FaultPlan::clear()
-{
-    *this = FaultPlan();
-}
-
 FaultPlan::Verdict FaultPlan::nextTransfer(TransferDirection direction)
 {
     Verdict verdict;

@@ -32,8 +32,6 @@ public:
     // The raw answer of the identifier request; empty restores the interface's own identifier.
     void setIdentifierAnswer(const QByteArray &answer) { m_identifierAnswer = answer; }
     QByteArray identifierAnswer() const { return m_identifierAnswer; }
-    // Forgets every fault.
-    void clear();
 
     // Counts one control transfer and says how it goes.
     Verdict nextTransfer(TransferDirection direction);
