@@ -4,7 +4,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
-#include <QtTest>
 
 struct CliRun
 {
@@ -12,7 +11,7 @@ struct CliRun
     QString out;
     QString err;
 
-    // Standard output without the log lines' "hh:mm:ss: " time stamps.
+    // The lines without the log lines' "hh:mm:ss: " time stamps.
     QStringList outLines() const { return withoutTimes(out); }
     QStringList errLines() const { return withoutTimes(err); }
 

@@ -10,7 +10,6 @@
 #include "usb/bytereader.h"
 #include "usb/usbdevice.h"
 
-#include <QJsonArray>
 #include <QTextEdit>
 #include <QtTest>
 #include <functional>
@@ -136,15 +135,6 @@ private slots:
         QCOMPARE(deviceRecordJson(record).value(field), before);
         // The GETs after the failed one still ran.
         QCOMPARE(requestsSent().constLast(), QStringLiteral("LAMP_STATE"));
-    }
-
-    void sensorValueAnsweredLateLeavesTheReadingUnset()
-    {
-        DeviceRecord record(slowProbe);
-        readFullDetails(*m_rdm, record);
-        QCOMPARE(record.sensors.at(0).description, QStringLiteral("Air"));
-        QCOMPARE(record.sensors.at(0).presentValue, qint16(0));
-        QCOMPARE(record.sensors.at(0).updateDate, QString());
     }
 
     void modelDescriptionFallback_data()
