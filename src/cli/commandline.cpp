@@ -11,7 +11,7 @@ namespace {
 
 enum CommandOption { NoOption = 0, FullOption = 1, SubOption = 2, DataOption = 4 };
 
-struct CommandSpec
+struct CommandDefinition
 {
     const char *name;
     CliCommand command;
@@ -19,7 +19,7 @@ struct CommandSpec
     int options;
 };
 
-constexpr CommandSpec commandSpecs[] = {
+constexpr CommandDefinition commandDefinitions[] = {
     {"list", CliCommand::List, 0, NoOption},
     {"discover", CliCommand::Discover, 0, FullOption},
     {"info", CliCommand::Info, 1, SubOption},
@@ -28,11 +28,11 @@ constexpr CommandSpec commandSpecs[] = {
     {"report", CliCommand::Report, 0, FullOption},
 };
 
-const CommandSpec *findCommand(const QString &name)
+const CommandDefinition *findCommand(const QString &name)
 {
-    for (const CommandSpec &spec : commandSpecs) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const CommandDefinition &definition : commandDefinitions) {
+        if (name == QLatin1String(definition.name))
+            return &definition;
     }
     return nullptr;
 }
@@ -44,13 +44,13 @@ bool fail(QString *error, const QString &message)
 }
 
 // The command's own arguments and options, once the command is known.
-bool readCommandValues(const CommandSpec &spec, const QCommandLineParser &parser, const QStringList &arguments,
+bool readCommandValues(const CommandDefinition &definition, const QCommandLineParser &parser, const QStringList &arguments,
                        CommandLine *commandLine, QString *error)
 {
-    const QString name = QLatin1String(spec.name);
-    if (arguments.size() != spec.argumentCount) {
+    const QString name = QLatin1String(definition.name);
+    if (arguments.size() != definition.argumentCount) {
         return fail(error, QStringLiteral("%1 takes %2 argument(s), %3 given")
-                               .arg(name).arg(spec.argumentCount).arg(arguments.size()));
+                               .arg(name).arg(definition.argumentCount).arg(arguments.size()));
     }
     const struct
     {
@@ -58,13 +58,13 @@ bool readCommandValues(const CommandSpec &spec, const QCommandLineParser &parser
         const char *optionName;
     } optionNames[] = {{FullOption, "full"}, {SubOption, "sub"}, {DataOption, "data"}};
     for (const auto &entry : optionNames) {
-        if (!(spec.options & entry.option) && parser.isSet(QLatin1String(entry.optionName)))
+        if (!(definition.options & entry.option) && parser.isSet(QLatin1String(entry.optionName)))
             return fail(error, QStringLiteral("%1 does not take --%2").arg(name, QLatin1String(entry.optionName)));
     }
 
     if (parser.isSet(QStringLiteral("full")))
         commandLine->discovery = DiscoveryRun::Full;
-    const bool isSet = spec.command == CliCommand::Set;
+    const bool isSet = definition.command == CliCommand::Set;
     if (parser.isSet(QStringLiteral("sub"))) {
         const std::optional<quint16> subDevice = parseSubDevice(
             parser.value(QStringLiteral("sub")), isSet ? SubDeviceRange::SingleOrAll : SubDeviceRange::Single);
@@ -83,7 +83,7 @@ bool readCommandValues(const CommandSpec &spec, const QCommandLineParser &parser
         commandLine->data = *data;
     }
 
-    if (spec.argumentCount >= 1) {
+    if (definition.argumentCount >= 1) {
         const std::optional<quint64> uid = parseUidText(arguments.at(0));
         if (!uid)
             return fail(error, QStringLiteral("bad UID \"%1\": expected MMMM:DDDDDDDD in hexadecimal").arg(arguments.at(0)));
@@ -92,7 +92,7 @@ bool readCommandValues(const CommandSpec &spec, const QCommandLineParser &parser
                                    .arg(name, arguments.at(0)));
         commandLine->uid = *uid;
     }
-    if (spec.argumentCount >= 2) {
+    if (definition.argumentCount >= 2) {
         const std::optional<quint16> pid = parsePid(arguments.at(1));
         if (!pid)
             return fail(error, QStringLiteral("bad PID \"%1\": expected an E1.20 parameter name or a hexadecimal PID")
@@ -135,11 +135,11 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *commandLine, QS
     if (positional.isEmpty())
         return fail(error, QStringLiteral("no command given"));
     const QString name = positional.takeFirst();
-    const CommandSpec *spec = findCommand(name);
-    if (!spec)
+    const CommandDefinition *definition = findCommand(name);
+    if (!definition)
         return fail(error, QStringLiteral("unknown command \"%1\"").arg(name));
-    commandLine->command = spec->command;
-    return readCommandValues(*spec, parser, positional, commandLine, error);
+    commandLine->command = definition->command;
+    return readCommandValues(*definition, parser, positional, commandLine, error);
 }
 
 QString usageText()
