@@ -1,7 +1,7 @@
 // Responders described in scenario files: parsing, checking and putting them on the line.
 #include "simulator/responderscenario.h"
 
-#include "simulator/responderscenariofields.h"
+#include "simulator/scenariofields.h"
 #include "simulator/simulatedline.h"
 #include "simulator/simulatedresponder.h"
 #include "usb/bytewriter.h"
@@ -47,31 +47,14 @@ struct LoadedResponder
     std::optional<int> leavesAfterRequests;
 };
 
+using Fields = ScenarioFields;
+
 class ResponderParser
 {
 public:
-    explicit ResponderParser(QString *error) : m_error(error) {}
-
-    bool parse(const QJsonValue &value, const QString &path, LoadedResponder *loaded);
+    bool parse(const Fields &fields, LoadedResponder *loaded);
 
 private:
-    using Fields = ResponderScenarioFields;
-
-    // Runs `parse` on each object of the array under `key`.
-    template <typename Parse> bool forEachObject(const Fields &fields, const QString &key, Parse parse)
-    {
-        QJsonArray array;
-        if (!fields.array(key, &array))
-            return false;
-        for (int i = 0; i < array.size(); ++i) {
-            const QString path = Fields::element(fields.pathOf(key), i);
-            QJsonObject object;
-            if (!fields.objectValue(array.at(i), path, &object) || !parse(Fields(object, path, m_error)))
-                return false;
-        }
-        return true;
-    }
-
     bool parseUid(const Fields &fields, const QJsonValue &value, const QString &path, quint64 *uid);
     bool parseDevice(const Fields &fields, ResponderDevice *device);
     bool parseDmx(const Fields &fields, ResponderDevice *device);
@@ -87,40 +70,28 @@ private:
     bool parseProxiedDevices(const Fields &fields, ResponderState *state);
     bool parseBehaviour(const Fields &fields, ResponderBehaviour *behaviour);
     bool parseSchedule(const Fields &fields, LoadedResponder *loaded);
-
-    QString *m_error;
 };
 
-bool ResponderParser::parse(const QJsonValue &value, const QString &path, LoadedResponder *loaded)
+bool ResponderParser::parse(const Fields &fields, LoadedResponder *loaded)
 {
-    QJsonObject object;
-    const Fields check(QJsonObject(), path, m_error);
-    if (!check.objectValue(value, path, &object))
-        return false;
-    const Fields fields(object, path, m_error);
     if (!fields.checkKeys(responderKeys + deviceKeys))
         return false;
     ResponderState state;
     ResponderBehaviour behaviour;
     if (!fields.contains(QStringLiteral("uid")))
         return fields.fail(fields.pathOf(QStringLiteral("uid")), QStringLiteral("missing"));
-    if (!parseUid(fields, object.value(QStringLiteral("uid")), fields.pathOf(QStringLiteral("uid")), &state.uid)
+    if (!parseUid(fields, fields.value(QStringLiteral("uid")), fields.pathOf(QStringLiteral("uid")), &state.uid)
         || !fields.text(QStringLiteral("manufacturerLabel"), LabelLength, &state.manufacturerLabel)
         || !fields.text(QStringLiteral("softwareVersionLabel"), LabelLength, &state.softwareVersionLabel)
         || !fields.integer(QStringLiteral("bootSoftwareVersionId"), &state.bootSoftwareVersionId)
         || !fields.text(QStringLiteral("bootSoftwareVersionLabel"), LabelLength, &state.bootSoftwareVersionLabel)
         || !parseDevice(fields, &state.root)
-        || !forEachObject(fields, QStringLiteral("subDevices"),
-                          [&](const Fields &entry) { return parseSubDevice(entry, &state); })
-        || !parseStatus(fields, &state) || !parseProxiedDevices(fields, &state) || !parseSchedule(fields, loaded))
+        || !fields.forEachObject(QStringLiteral("subDevices"),
+                                 [&](const Fields &entry) { return parseSubDevice(entry, &state); })
+        || !parseStatus(fields, &state) || !parseProxiedDevices(fields, &state) || !parseSchedule(fields, loaded)
+        || !fields.forObject(QStringLiteral("behaviour"),
+                             [&](const Fields &entry) { return parseBehaviour(entry, &behaviour); }))
         return false;
-    QJsonObject behaviourObject;
-    if (fields.contains(QStringLiteral("behaviour"))) {
-        const QString behaviourPath = fields.pathOf(QStringLiteral("behaviour"));
-        if (!fields.objectValue(object.value(QStringLiteral("behaviour")), behaviourPath, &behaviourObject)
-            || !parseBehaviour(Fields(behaviourObject, behaviourPath, m_error), &behaviour))
-            return false;
-    }
     loaded->responder = std::make_shared<SimulatedResponder>(state, behaviour);
     return true;
 }
@@ -145,13 +116,13 @@ bool ResponderParser::parseDevice(const Fields &fields, ResponderDevice *device)
         || !fields.integer(QStringLiteral("softwareVersionId"), &device->softwareVersionId)
         || !fields.text(QStringLiteral("modelDescription"), LabelLength, &device->modelDescription)
         || !fields.text(QStringLiteral("label"), LabelLength, &device->settings.label) || !parseDmx(fields, device)
-        || !forEachObject(fields, QStringLiteral("sensors"),
-                          [&](const Fields &entry) {
-                              device->sensors.append(ResponderSensor());
-                              return parseSensor(entry, &device->sensors.last());
-                          })
-        || !forEachObject(fields, QStringLiteral("manufacturerParameters"),
-                          [&](const Fields &entry) { return parseManufacturerParameter(entry, device); })
+        || !fields.forEachObject(QStringLiteral("sensors"),
+                                 [&](const Fields &entry) {
+                                     device->sensors.append(ResponderSensor());
+                                     return parseSensor(entry, &device->sensors.last());
+                                 })
+        || !fields.forEachObject(QStringLiteral("manufacturerParameters"),
+                                 [&](const Fields &entry) { return parseManufacturerParameter(entry, device); })
         || !parseCounters(fields, device) || !parseControls(fields, device) || !parseLanguages(fields, device))
         return false;
     device->factorySettings = device->settings;
@@ -160,12 +131,12 @@ bool ResponderParser::parseDevice(const Fields &fields, ResponderDevice *device)
 
 bool ResponderParser::parseDmx(const Fields &fields, ResponderDevice *device)
 {
-    const bool parsed = forEachObject(fields, QStringLiteral("personalities"), [&](const Fields &entry) {
+    const bool parsed = fields.forEachObject(QStringLiteral("personalities"), [&](const Fields &entry) {
         ResponderPersonality personality;
         if (!entry.checkKeys({QStringLiteral("footprint"), QStringLiteral("description"), QStringLiteral("slots")})
             || !entry.integer(QStringLiteral("footprint"), 0, 512, &personality.footprint)
             || !entry.text(QStringLiteral("description"), LabelLength, &personality.description)
-            || !forEachObject(entry, QStringLiteral("slots"), [&](const Fields &slotEntry) {
+            || !entry.forEachObject(QStringLiteral("slots"), [&](const Fields &slotEntry) {
                    personality.slotList.append(ResponderSlot());
                    return parseSlot(slotEntry, &personality.slotList.last());
                }))
@@ -232,21 +203,12 @@ bool ResponderParser::parseCounters(const Fields &fields, ResponderDevice *devic
 bool ResponderParser::parseControls(const Fields &fields, ResponderDevice *device)
 {
     ResponderSettings &settings = device->settings;
-    const auto byteUpTo = [&](const QString &key, qint64 maximum, std::optional<quint8> *value) {
-        qint64 number = 0;
-        if (!fields.contains(key))
-            return true;
-        if (!fields.integer(key, 0, maximum, &number))
-            return false;
-        *value = quint8(number);
-        return true;
-    };
-    if (!byteUpTo(QStringLiteral("displayInvert"), 2, &settings.displayInvert)
-        || !byteUpTo(QStringLiteral("displayLevel"), 255, &settings.displayLevel)
-        || !byteUpTo(QStringLiteral("panInvert"), 1, &settings.panInvert)
-        || !byteUpTo(QStringLiteral("tiltInvert"), 1, &settings.tiltInvert)
-        || !byteUpTo(QStringLiteral("panTiltSwap"), 1, &settings.panTiltSwap)
-        || !byteUpTo(QStringLiteral("powerState"), 255, &device->powerState)
+    if (!fields.integer(QStringLiteral("displayInvert"), 0, 2, &settings.displayInvert)
+        || !fields.integer(QStringLiteral("displayLevel"), 0, 255, &settings.displayLevel)
+        || !fields.integer(QStringLiteral("panInvert"), 0, 1, &settings.panInvert)
+        || !fields.integer(QStringLiteral("tiltInvert"), 0, 1, &settings.tiltInvert)
+        || !fields.integer(QStringLiteral("panTiltSwap"), 0, 1, &settings.panTiltSwap)
+        || !fields.integer(QStringLiteral("powerState"), 0, 255, &device->powerState)
         || !fields.flag(QStringLiteral("identify"), &device->identify))
         return false;
     const QString clockKey = QStringLiteral("realTimeClock");
@@ -265,7 +227,7 @@ bool ResponderParser::parseControls(const Fields &fields, ResponderDevice *devic
     if (!fields.integer(QStringLiteral("presets"), 0, 0xFFFE, &presets))
         return false;
     device->presets = QList<ResponderPreset>(int(presets));
-    const bool testsParsed = forEachObject(fields, QStringLiteral("selfTests"), [&](const Fields &entry) {
+    const bool testsParsed = fields.forEachObject(QStringLiteral("selfTests"), [&](const Fields &entry) {
         ResponderSelfTest test;
         if (!entry.checkKeys({QStringLiteral("number"), QStringLiteral("description")})
             || !entry.integer(QStringLiteral("number"), 1, 0xFE, &test.number)
@@ -274,35 +236,30 @@ bool ResponderParser::parseControls(const Fields &fields, ResponderDevice *devic
         device->selfTests.append(test);
         return true;
     });
-    if (!testsParsed)
-        return false;
-    QJsonArray details;
-    if (!fields.array(QStringLiteral("productDetails"), &details))
-        return false;
-    for (int i = 0; i < details.size(); ++i) {
-        qint64 detail = 0;
-        if (!fields.integerValue(details.at(i), Fields::element(fields.pathOf(QStringLiteral("productDetails")), i),
-                                 0, 0xFFFF, &detail))
-            return false;
-        device->productDetails.append(quint16(detail));
-    }
-    return true;
+    return testsParsed
+           && fields.forEachValue(QStringLiteral("productDetails"), [&](const QJsonValue &value, const QString &path) {
+                  qint64 detail = 0;
+                  if (!fields.integerValue(value, path, 0, 0xFFFF, &detail))
+                      return false;
+                  device->productDetails.append(quint16(detail));
+                  return true;
+              });
 }
 
 bool ResponderParser::parseLanguages(const Fields &fields, ResponderDevice *device)
 {
-    QJsonArray languages;
-    if (!fields.array(QStringLiteral("languages"), &languages))
+    const bool languagesParsed =
+        fields.forEachValue(QStringLiteral("languages"), [&](const QJsonValue &value, const QString &path) {
+            QByteArray code;
+            if (!fields.textValue(value, path, 2, &code))
+                return false;
+            if (code.size() != 2)
+                return fields.fail(path, QStringLiteral("expected a two-letter language code"));
+            device->languages.append(code);
+            return true;
+        });
+    if (!languagesParsed)
         return false;
-    for (int i = 0; i < languages.size(); ++i) {
-        const QString path = Fields::element(fields.pathOf(QStringLiteral("languages")), i);
-        QByteArray code;
-        if (!fields.textValue(languages.at(i), path, 2, &code))
-            return false;
-        if (code.size() != 2)
-            return fields.fail(path, QStringLiteral("expected a two-letter language code"));
-        device->languages.append(code);
-    }
     if (!device->languages.isEmpty())
         device->settings.language = device->languages.first();
     const QString key = QStringLiteral("language");
@@ -443,7 +400,7 @@ bool ResponderParser::parseStatus(const Fields &fields, ResponderState *state)
                                                       {QStringLiteral("warning"), Rdm::StatusType::Warning},
                                                       {QStringLiteral("error"), Rdm::StatusType::Error}};
     state->reportsStatus = fields.contains(QStringLiteral("statusMessages"));
-    const bool messagesParsed = forEachObject(fields, QStringLiteral("statusMessages"), [&](const Fields &entry) {
+    const bool messagesParsed = fields.forEachObject(QStringLiteral("statusMessages"), [&](const Fields &entry) {
         ResponderStatusMessage message;
         QByteArray type;
         if (!entry.checkKeys({QStringLiteral("subDevice"), QStringLiteral("type"), QStringLiteral("id"),
@@ -463,7 +420,7 @@ bool ResponderParser::parseStatus(const Fields &fields, ResponderState *state)
         return true;
     });
     return messagesParsed
-           && forEachObject(fields, QStringLiteral("statusDescriptions"), [&](const Fields &entry) {
+           && fields.forEachObject(QStringLiteral("statusDescriptions"), [&](const Fields &entry) {
                   quint16 id = 0;
                   QByteArray description;
                   if (!entry.checkKeys({QStringLiteral("id"), QStringLiteral("description")})
@@ -479,20 +436,16 @@ bool ResponderParser::parseStatus(const Fields &fields, ResponderState *state)
 bool ResponderParser::parseProxiedDevices(const Fields &fields, ResponderState *state)
 {
     const QString key = QStringLiteral("proxiedDevices");
-    QJsonArray uids;
     if (!fields.contains(key))
         return true;
-    if (!fields.array(key, &uids))
-        return false;
-    QList<quint64> proxied;
-    for (int i = 0; i < uids.size(); ++i) {
+    state->proxiedDevices.emplace();
+    return fields.forEachValue(key, [&](const QJsonValue &value, const QString &path) {
         quint64 uid = 0;
-        if (!parseUid(fields, uids.at(i), Fields::element(fields.pathOf(key), i), &uid))
+        if (!parseUid(fields, value, path, &uid))
             return false;
-        proxied.append(uid);
-    }
-    state->proxiedDevices = proxied;
-    return true;
+        state->proxiedDevices->append(uid);
+        return true;
+    });
 }
 
 bool ResponderParser::parseBehaviour(const Fields &fields, ResponderBehaviour *behaviour)
@@ -509,7 +462,7 @@ bool ResponderParser::parseBehaviour(const Fields &fields, ResponderBehaviour *b
         || !fields.flag(QStringLiteral("refusesMute"), &behaviour->refusesMute)
         || !fields.flag(QStringLiteral("writeProtected"), &behaviour->writeProtected))
         return false;
-    return forEachObject(fields, QStringLiteral("ackTimer"), [&](const Fields &entry) {
+    return fields.forEachObject(QStringLiteral("ackTimer"), [&](const Fields &entry) {
         quint16 pid = 0;
         quint16 estimate = 0;
         if (!entry.checkKeys({QStringLiteral("pid"), QStringLiteral("estimate")})
@@ -522,16 +475,12 @@ bool ResponderParser::parseBehaviour(const Fields &fields, ResponderBehaviour *b
 
 bool ResponderParser::parseSchedule(const Fields &fields, LoadedResponder *loaded)
 {
-    qint64 joins = -1;
-    qint64 leaves = -1;
+    std::optional<int> &joins = loaded->joinsAfterRequests;
+    std::optional<int> &leaves = loaded->leavesAfterRequests;
     if (!fields.integer(QStringLiteral("joinsAfterRequests"), 0, MostRequests, &joins)
         || !fields.integer(QStringLiteral("leavesAfterRequests"), 0, MostRequests, &leaves))
         return false;
-    if (joins >= 0)
-        loaded->joinsAfterRequests = int(joins);
-    if (leaves >= 0)
-        loaded->leavesAfterRequests = int(leaves);
-    if (joins >= 0 && leaves >= 0 && leaves <= joins)
+    if (joins && leaves && *leaves <= *joins)
         return fields.fail(fields.pathOf(QStringLiteral("leavesAfterRequests")),
                            QStringLiteral("expected a count above \"joinsAfterRequests\""));
     return true;
@@ -543,19 +492,18 @@ bool loadResponders(SimulatedLine &line, const QJsonArray &responders, QString *
 {
     QList<LoadedResponder> loaded;
     QSet<quint64> uids;
-    for (int i = 0; i < responders.size(); ++i) {
-        const QString path = ResponderScenarioFields::element(QStringLiteral("responders"), i);
+    const auto parseResponder = [&](const Fields &fields) {
         LoadedResponder entry;
-        if (!ResponderParser(error).parse(responders.at(i), path, &entry))
+        if (!ResponderParser().parse(fields, &entry))
             return false;
-        if (uids.contains(entry.responder->uid())) {
-            if (error)
-                *error = path + QStringLiteral(".uid: another responder has this UID");
-            return false;
-        }
+        if (uids.contains(entry.responder->uid()))
+            return fields.fail(fields.pathOf(QStringLiteral("uid")), QStringLiteral("another responder has this UID"));
         uids.insert(entry.responder->uid());
         loaded.append(entry);
-    }
+        return true;
+    };
+    if (!Fields::forEachObject(responders, QStringLiteral("responders"), error, parseResponder))
+        return false;
     for (const LoadedResponder &entry : std::as_const(loaded)) {
         if (entry.joinsAfterRequests)
             line.addResponderAfter(*entry.joinsAfterRequests, entry.responder);
