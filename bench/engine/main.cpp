@@ -40,8 +40,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QTemporaryDir settingsHome;
     qputenv("XDG_CONFIG_HOME", settingsHome.path().toLocal8Bit());
-    QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
+    nameSettingsStore();
     writeDefaultSettings();
     // The trace is still formatted, as in the product; only its printing is left out.
     qInstallMessageHandler(discardTrace);

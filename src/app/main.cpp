@@ -20,8 +20,7 @@ int main(int argc, char *argv[])
     application.setStyleSheet(QString::fromLatin1(styleBytes.constData()));
 
     // Must precede every settings access: these names locate the store.
-    QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
+    nameSettingsStore();
     writeDefaultSettings();
 
     QTranslator translator;

@@ -30,8 +30,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
 
     // Must precede every settings access: these names locate the store the program uses.
-    QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
+    nameSettingsStore();
     writeDefaultSettings();
 
     QTextStream out(stdout);

@@ -107,46 +107,38 @@ int RDM::sendRequest(quint64 uid, quint8 commandClass, quint16 pid, quint8 pdl, 
     return sendPacket(uid);
 }
 
-void RDM::clearResponse()
+int RDM::dropResponse(int result, const QString &reason)
 {
     m_response.fill(0);
+    if (!reason.isEmpty())
+        log(reason);
+    return result;
 }
 
 int RDM::readResponse()
 {
     char *record = reinterpret_cast<char *>(m_response.data());
     const int headerRead = m_usb->control_receive(Request::ReadResponse, 0, 0, record, recordHeaderLength);
-    if (headerRead < 0) {
-        clearResponse();
-        return headerRead;
-    }
-    if (headerRead < recordHeaderLength) {
-        clearResponse();
-        log(tr("Response record incomplete: %1 of %2 header bytes").arg(headerRead).arg(recordHeaderLength));
-        return -1;
-    }
+    if (headerRead < 0)
+        return dropResponse(headerRead);
+    if (headerRead < recordHeaderLength)
+        return dropResponse(-1, tr("Response record incomplete: %1 of %2 header bytes")
+                                    .arg(headerRead)
+                                    .arg(recordHeaderLength));
     const int length = responseLength();
-    if (length > maximumResponseDataLength) {
-        clearResponse();
-        log(tr("Response record refused: %1 data bytes announced, at most %2 fit")
-                .arg(length)
-                .arg(maximumResponseDataLength));
-        return -1;
-    }
+    if (length > maximumResponseDataLength)
+        return dropResponse(-1, tr("Response record refused: %1 data bytes announced, at most %2 fit")
+                                    .arg(length)
+                                    .arg(maximumResponseDataLength));
     if (m_response[0] == statusAck && length == 0)
         return 0;
 
     const int dataRead = m_usb->control_receive(Request::ReadResponse, 0, recordHeaderLength,
                                                 record + recordHeaderLength, length);
-    if (dataRead < 0) {
-        clearResponse();
-        return dataRead;
-    }
-    if (dataRead < length) {
-        clearResponse();
-        log(tr("Response record incomplete: %1 of %2 data bytes").arg(dataRead).arg(length));
-        return -1;
-    }
+    if (dataRead < 0)
+        return dropResponse(dataRead);
+    if (dataRead < length)
+        return dropResponse(-1, tr("Response record incomplete: %1 of %2 data bytes").arg(dataRead).arg(length));
     return 0;
 }
 

@@ -109,7 +109,8 @@ private:
     int exchange(quint8 commandClass, quint64 uid, quint16 pid, quint8 pdl, const quint8 *data,
                  quint16 subDevice);
     void logOutcome(int result, const QString &sendFailed, const QString &receiveFailed);
-    void clearResponse();
+    // Empties the record so nothing stale reads as an answer; logs why when there is a reason.
+    int dropResponse(int result, const QString &reason = QString());
 
     UsbDevice *m_usb;
     QTextEdit *m_logPanel;

@@ -3,6 +3,7 @@
 
 #include "settings/languagefile.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QVariant>
 
@@ -87,6 +88,12 @@ void setCurrentLanguage(quint32 index)
 {
     writeUnsigned(SettingsKey::currentLanguage, index);
     writeLanguageFile(languageCodeForIndex(index));
+}
+
+void nameSettingsStore()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
 }
 
 void writeDefaultSettings()

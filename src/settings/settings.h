@@ -61,5 +61,8 @@ quint32 currentLanguage();
 // Stores the index and rewrites the language file for the next start.
 void setCurrentLanguage(quint32 index);
 
+// Names the organisation and application that locate the store; must precede any settings access.
+void nameSettingsStore();
+
 // Writes the default of every key the store does not hold yet; never overwrites.
 void writeDefaultSettings();

@@ -94,8 +94,7 @@ private slots:
 void LibUsbLinkTest::initTestCase()
 {
     QVERIFY2(EmulatedUsbDevice::isEmulationActive(), "run under umockdev-wrapper");
-    QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
+    nameSettingsStore();
 }
 
 void LibUsbLinkTest::enumeratesAndConnects()

@@ -49,8 +49,7 @@ private slots:
 #else
         qputenv("RB604_SIMULATOR", "demo");
 #endif
-        QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
-        QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
+        nameSettingsStore();
         writeDefaultSettings();
         QVERIFY(bus());
     }

@@ -124,8 +124,7 @@ class TestRdm : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
-        QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
+        nameSettingsStore();
     }
     void init()
     {

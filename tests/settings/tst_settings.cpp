@@ -13,8 +13,7 @@ class TestSettings : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
-        QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
+        nameSettingsStore();
     }
     void init()
     {

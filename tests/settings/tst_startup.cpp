@@ -35,8 +35,7 @@ class TestStartup : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
-        QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
+        nameSettingsStore();
     }
     void init()
     {

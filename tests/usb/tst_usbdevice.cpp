@@ -90,8 +90,7 @@ private slots:
     void initTestCase()
     {
         qputenv("RB604_SIMULATOR", "demo"); // read once, at the first use of the process's own backend
-        QCoreApplication::setOrganizationName(QStringLiteral("Orv"));
-        QCoreApplication::setApplicationName(QStringLiteral("Orv RDM Controller"));
+        nameSettingsStore();
         writeDefaultSettings();
     }
 
