@@ -11,46 +11,22 @@ namespace Fixture {
 constexpr quint64 ParUid = 0x7FF100000001ULL;
 constexpr quint64 RackUid = 0x7FF200000001ULL;
 
-// An LED par: three personalities with slots, one sensor, two manufacturer PIDs, status messages.
+// An LED par: three personalities, the first with slot descriptions, starting at channel 10.
 inline ResponderState par(quint64 uid = ParUid)
 {
     ResponderState state;
     state.uid = uid;
-    state.manufacturerLabel = QByteArray("Test Lights");
-    state.softwareVersionLabel = "1.0";
-    state.reportsStatus = true;
     ResponderDevice &root = state.root;
     root.modelId = 0x0101;
     root.productCategory = 0x0509;
     root.softwareVersionId = 0x01000000;
-    root.modelDescription = QByteArray("Par");
     root.personalities = {
         {3, "RGB", {{0, 0x0205, "Red", 0}, {0, 0x0206, "Green", 0}, {0, 0x0207, "Blue", 0}}},
         {7, "Full", {{0, 0x0001, "Dimmer", 255}}},
         {1, "Dimmer", {}},
     };
-    root.sensors = {{0, 1, 0, -20, 120, 0, 85, 3, "LED", 41, 19, 63, 40}};
-    ManufacturerParameter fan;
-    fan.pid = 0x8001;
-    fan.pdlSize = 1;
-    fan.dataType = 3;
-    fan.commandClass = 3;
-    fan.maximum = 2;
-    fan.description = "Fan mode";
-    ManufacturerParameter level;
-    level.pid = 0x8002;
-    level.pdlSize = 1;
-    level.dataType = 3;
-    level.commandClass = 1;
-    level.description = "Fluid level";
-    root.manufacturerParameters = {fan, level};
-    root.settings.manufacturerValues = {{0x8001, QByteArray::fromHex("01")}, {0x8002, QByteArray::fromHex("0c")}};
     root.settings.startAddress = 10;
-    root.languages = {"en", "de"};
-    root.settings.language = "en";
-    root.clockOffset = 0;
     root.factorySettings = root.settings;
-    state.statusMessages = {{0, 3, 0x0052, 1, 0}, {0, 2, 0x0050, 2, 0}};
     return state;
 }
 
@@ -68,18 +44,6 @@ inline ResponderState rack()
         device.settings.startAddress = quint16(99 + number);
         device.silent = number == 4;
         state.subDevices.insert(number, device);
-    }
-    return state;
-}
-
-// `count` GET-only manufacturer PIDs from 0x9000 on, enough to make SUPPORTED_PARAMETERS overflow.
-inline ResponderState withManufacturerPids(ResponderState state, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        ManufacturerParameter parameter;
-        parameter.pid = quint16(0x9000 + i);
-        parameter.commandClass = 1;
-        state.root.manufacturerParameters.append(parameter);
     }
     return state;
 }

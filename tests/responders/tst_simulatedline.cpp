@@ -1,4 +1,4 @@
-// The simulated line: answers checked into response records, ACK_OVERFLOW joined, discovery with collisions.
+// The simulated line: answers checked into response records, broadcasts, discovery with collisions.
 #include "requestbuilder.h"
 #include "responderfixtures.h"
 
@@ -30,9 +30,9 @@ private:
     Damage m_damage;
 };
 
-std::shared_ptr<SimulatedResponder> responderAt(quint64 uid, const ResponderBehaviour &behaviour = {})
+std::shared_ptr<SimulatedResponder> responderAt(quint64 uid)
 {
-    return std::make_shared<SimulatedResponder>(Fixture::par(uid), behaviour);
+    return std::make_shared<SimulatedResponder>(Fixture::par(uid));
 }
 
 QList<quint64> sorted(QList<quint64> uids)
@@ -71,13 +71,9 @@ private slots:
     void badAnswersBecomeResultCodes_data();
     void badAnswersBecomeResultCodes();
     void broadcastGetsNoRecord();
-    void overflowingAnswerIsJoined_data();
-    void overflowingAnswerIsJoined();
     void discoveryTellsCollidingResponders_data();
     void discoveryTellsCollidingResponders();
     void additionalDiscoveryFindsOnlyNewcomers();
-    void fullDiscoveryStartsWithUnMuteBroadcast();
-    void responderRefusingMuteIsFoundAlone();
 };
 
 void SimulatedLineTest::badAnswersBecomeResultCodes_data()
@@ -137,35 +133,6 @@ void SimulatedLineTest::broadcastGetsNoRecord()
     QCOMPARE(other->state().root.identify, true);
     // The responders themselves keep quiet, so nothing collides on the line.
     QCOMPARE(first->handle(get(0xFFFFFFFFFFFFULL, 0x1000)).toHex(), QByteArray());
-    QCOMPARE(first->handle(get(0x7FF1FFFFFFFFULL, 0x1000)).toHex(), QByteArray());
-}
-
-void SimulatedLineTest::overflowingAnswerIsJoined_data()
-{
-    QTest::addColumn<int>("pids");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("packets");
-    QTest::addColumn<QByteArray>("tail");
-    // Besides the manufacturer PIDs, the responder supports 27 PIDs of its own.
-    QTest::newRow("two parts") << 150 << 2 * (27 + 150) << 2 << QByteArray("909390949095");
-    QTest::newRow("three parts, cut at the record size") << 300 << 509 << 3 << QByteArray("e090e190e290");
-}
-
-void SimulatedLineTest::overflowingAnswerIsJoined()
-{
-    QFETCH(int, pids);
-    QFETCH(int, size);
-    QFETCH(int, packets);
-    QFETCH(QByteArray, tail);
-    ResponderState state = Fixture::par();
-    state.root.manufacturerParameters.clear();
-    SimulatedLine line;
-    line.addResponder(std::make_shared<SimulatedResponder>(Fixture::withManufacturerPids(state, pids)));
-    const QByteArray record = recordOf(line, get(ParUid, 0x0050));
-    QCOMPARE(record.left(2), QByteArray("1 "));
-    QCOMPARE(record.size() - 2, 2 * size);
-    QCOMPARE(record.right(12), tail);
-    QCOMPARE(line.traffic().size(), packets);
 }
 
 void SimulatedLineTest::discoveryTellsCollidingResponders_data()
@@ -215,31 +182,6 @@ void SimulatedLineTest::additionalDiscoveryFindsOnlyNewcomers()
     line.exchange(get(ParUid, 0x0060));
     QCOMPARE(line.discover(DiscoveryKind::Additional), QList<quint64>{ParUid + 1});
     QCOMPARE(sorted(line.discover(DiscoveryKind::Full)), (QList<quint64>{ParUid, ParUid + 1, ParUid + 2}));
-}
-
-void SimulatedLineTest::fullDiscoveryStartsWithUnMuteBroadcast()
-{
-    SimulatedLine line;
-    line.discover(DiscoveryKind::Full);
-    const QList<LineTraffic> traffic = line.traffic();
-    QCOMPARE(traffic.size(), 2);
-    QCOMPARE(traffic.at(0).packet.toHex(), QByteArray("cc0118" "ffffffffffff" "010203010101" "00" "01" "00" "0000"
-                                                      "10" "0003" "00" "06fc"));
-    QCOMPARE(traffic.at(1).packet.toHex(), QByteArray("cc0124" "ffffffffffff" "010203010101" "00" "01" "00" "0000"
-                                                      "10" "0001" "0c" "000000000000" "ffffffffffff" "0d0c"));
-    QCOMPARE(traffic.at(1).answer, QByteArray());
-}
-
-void SimulatedLineTest::responderRefusingMuteIsFoundAlone()
-{
-    ResponderBehaviour deaf;
-    deaf.refusesMute = true;
-    SimulatedLine line;
-    line.addResponder(responderAt(ParUid));
-    line.addResponder(responderAt(ParUid + 3, deaf));
-    QCOMPARE(sorted(line.discover(DiscoveryKind::Full)), (QList<quint64>{ParUid, ParUid + 3}));
-    // Never muted, it answers every search again.
-    QCOMPARE(line.discover(DiscoveryKind::Additional), QList<quint64>{ParUid + 3});
 }
 
 QTEST_GUILESS_MAIN(SimulatedLineTest)
