@@ -112,10 +112,6 @@ private slots:
             << RecordChange([](DeviceRecord &r) { r.dmxStartAddress = 300; }) << "dmxStartAddress" << -3;
         QTest::newRow("DEVICE_LABEL unanswered keeps the label") << Pid::DeviceLabel
             << RecordChange([](DeviceRecord &r) { r.deviceLabel = QStringLiteral("Old label"); }) << "deviceLabel" << 0;
-        QTest::newRow("SUPPORTED_PARAMETERS unanswered keeps the count") << Pid::SupportedParameters
-            << RecordChange([](DeviceRecord &r) { r.supportedParameterCount = 3; }) << "supportedParameterCount" << 0;
-        QTest::newRow("LAMP_STATE unanswered keeps the state") << Pid::LampState
-            << RecordChange([](DeviceRecord &r) { r.lampState = 4; }) << "lampState" << 0;
     }
 
     void failedGetKeepsTheOldValue()

@@ -7,7 +7,6 @@
 #include "usb/usbbackendselection.h"
 #include "usb/usbdevice.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
 #include <libusb.h>
@@ -155,17 +154,11 @@ private slots:
         QTest::addColumn<QString>("label");
 
         QTest::newRow("model and firmware") << QByteArray("Rb604 RDM/DMX") << QByteArray("2.14") << "D:Rb604 RDM/DMX FW:2.14";
-        QTest::newRow("model starting with a control character") << QByteArray("\x01Rb604") << QByteArray("2.14") << "D:??? FW:2.14";
         QTest::newRow("model of four characters") << QByteArray("Rb60") << QByteArray("2.14") << "D:??? FW:2.14";
-        QTest::newRow("model of exactly five characters") << QByteArray("Rb604") << QByteArray("2.14") << "D:Rb604 FW:2.14";
         QTest::newRow("model with 0x7E among its first five") << QByteArray("Rb~04") << QByteArray("2.14") << "D:??? FW:2.14";
         QTest::newRow("model with 0x7D among its first five") << QByteArray("Rb}04") << QByteArray("2.14") << "D:Rb}04 FW:2.14";
-        QTest::newRow("model checked only in its first five") << QByteArray("Rb604\x7f") << QByteArray("2.14") << "D:Rb604\x7f FW:2.14";
         QTest::newRow("firmware of two characters") << QByteArray("Rb604") << QByteArray("2.") << "D:Rb604 FW:???";
-        QTest::newRow("firmware starting with a control character") << QByteArray("Rb604") << QByteArray("\x1f" "2.14") << "D:Rb604 FW:???";
         QTest::newRow("firmware with a byte above 0x7F") << QByteArray("Rb604") << QByteArray("2\xb0" "4") << "D:Rb604 FW:???";
-        QTest::newRow("model without terminator runs into the firmware")
-            << QByteArray("ABCDEFGHIJKLMNOP") << QByteArray("2.14") << "D:ABCDEFGHIJKLMNOP2.14 FW:2.14";
         QTest::newRow("firmware without terminator ends with the block")
             << QByteArray("Rb604") << QByteArray(40, 'x') << "D:Rb604 FW:" + QString(40, QLatin1Char('x'));
     }
@@ -183,27 +176,13 @@ private slots:
         QCOMPARE(link.collectDevices(), QStringList{label + " SN:ABCDEF1"});
     }
 
-    void serialNumber_data()
+    void serialNumberKeepsLowBytesUpToAZeroUnit()
     {
-        QTest::addColumn<QString>("serial");
-        QTest::addColumn<QByteArray>("read");
-
-        QTest::newRow("zero code unit ends it") << QStringLiteral("AB") + QChar(0) + QStringLiteral("CD") << QByteArray("AB");
-        QTest::newRow("low byte of a wide code unit") << QStringLiteral("AB") + QChar(0x0141) << QByteArray("ABA");
-        QTest::newRow("empty serial") << QString() << QByteArray();
-        QTest::newRow("longest serial") << QString(126, QLatin1Char('7')) << QByteArray(126, '7');
-    }
-
-    void serialNumber()
-    {
-        QFETCH(QString, serial);
-        QFETCH(QByteArray, read);
-        m_bus->addInterface(serial);
+        m_bus->addInterface(QStringLiteral("AB") + QChar(0x0141) + QChar(0) + QStringLiteral("CD"));
         UsbDevice link(m_bus.get());
-
-        QCOMPARE(link.collectDevices().value(0), "D:??? FW:??? SN:" + QString::fromLatin1(read));
+        QCOMPARE(link.collectDevices().value(0), QStringLiteral("D:??? FW:??? SN:ABA"));
         QCOMPARE(link.connectDevice(0), 0);
-        QCOMPARE(link.readSerialNumber(), read);
+        QCOMPARE(link.readSerialNumber(), QByteArray("ABA"));
     }
 
     void identifierCheck_data()
@@ -215,7 +194,6 @@ private slots:
 
         QTest::newRow("the interface's own identifier") << QByteArray() << false << 0 << "\nrbid: 3c0";
         QTest::newRow("another identifier") << QByteArray("\xc1\x03", 2) << false << -1 << "\nrbid: 3c1";
-        QTest::newRow("identifier in the wrong byte order") << QByteArray("\x03\xc0", 2) << false << -1 << "\nrbid: c003";
         QTest::newRow("one byte only") << QByteArray("\xc0", 1) << false << -1 << "control_receivePrivate( 255";
         QTest::newRow("identifier transfer stalls") << QByteArray() << true << -1 << "dataLength=2 - ERROR.";
     }
@@ -255,10 +233,6 @@ private slots:
         const QString identifier = QStringLiteral("USB Control Receive bRequest=255, wValue=0, wIndex=0, dataLength=2 - ");
         QTest::newRow("a send without data has no data stage") << true << 14 << QByteArray() << 0 << 0 << 0 << 1
             << "USB Control Send bRequest=14, wValue=0, wIndex=0 - OK.";
-        QTest::newRow("a send carries its bytes") << true << 13 << QByteArray::fromHex("58000000080000000000000064000000")
-            << 0 << 0 << 16 << 1 << "USB Control Send bRequest=13, wValue=0, wIndex=0, dataLength=16 - OK.";
-        QTest::newRow("a failed send is not repeated") << true << 12 << QByteArray::fromHex("1000c8") << 0
-            << int(UsbResult::IoError) << -1 << 1 << "USB Control Send bRequest=12, wValue=0, wIndex=0, dataLength=3 - ERROR.";
         QTest::newRow("49 I/O errors, then the answer") << false << 255 << QByteArray::fromHex("c003") << 49 << 0 << 2 << 50
                                                         << identifier + "OK.";
         QTest::newRow("50 I/O errors") << false << 255 << QByteArray() << 50 << 0 << -1 << 50 << identifier + "ERROR.";
@@ -305,12 +279,8 @@ private slots:
         QCOMPARE(m_link->control_send(9, 0, 0, data, 4), -1);
         QCOMPARE(m_link->control_receive(10, 0, 0, data, 3), -1);
         QCOMPARE(m_link->readMemory(data, informationBlock, 4), -1);
-        QCOMPARE(m_link->readSerialNumber(), QByteArray());
-        QCOMPARE(m_link->connectDevice(0), 0);
-        m_link->disconnectDevice();
-        QCOMPARE(m_link->control_send(9, 0, 0, data, 4), -1);
         QCOMPARE(lost.count(), 0);
-        QCOMPARE(setupsOf(m_bus->transferLog()), QStringList{"in 255 0000 0000 2"}); // the identifier only
+        QVERIFY(m_bus->transferLog().isEmpty());
     }
 
     void readMemoryInChunks()
@@ -331,9 +301,6 @@ private slots:
         QCOMPARE(buffer.toHex(), content.toHex());
 
         m_bus->clearTransferLog();
-        QCOMPARE(m_link->readMemory(buffer.data(), start, 0), 0);
-        QVERIFY(m_bus->transferLog().isEmpty());
-
         // A short chunk fails the read but is not a failed transfer: the interface stays open.
         m_bus->interfaceAt(0).faults().failTransfer(2, 100);
         QCOMPARE(m_link->readMemory(buffer.data(), start, 5000), -1);
@@ -368,9 +335,7 @@ private slots:
     void destructorReleasesTheInterface()
     {
         connectedUnit();
-        DebugCapture trace;
         m_link.reset();
-        QCOMPARE(trace.messages(), QStringList({"UsbDevice destructor", "USB Disconnect"}));
         UsbDevice next(m_bus.get());
         next.collectDevices();
         QCOMPARE(next.connectDevice(0), 0);
@@ -388,7 +353,6 @@ private slots:
             << sixteen + "Z" << firstRow + "\n0x0010: 5a                                              < Z                >";
         QTest::newRow("five bytes") << QByteArray("Hello")
                                     << "\n0x0000: 48 65 6c 6c 6f                                  < Hello            >";
-        QTest::newRow("nothing") << QByteArray() << QString();
     }
 
     void hexDumpRows()
@@ -411,19 +375,11 @@ private slots:
         setUsbStandardTimeout(1234);
         setUsbDiscoveryTimeout(98765);
         m_link->control_send(7, 0, 0, nullptr, 0);
-        QCOMPARE(m_bus->limits.last(), 5000);
         QCOMPARE(m_link->useDiscoveryTimeout(), 98765);
-        char record[3] = {};
-        m_link->control_receive(10, 0, 0, record, 3);
-        QCOMPARE(m_bus->limits.last(), 98765);
-        setUsbDiscoveryTimeout(4321);
-        QCOMPARE(m_link->useDiscoveryTimeout(), 4321);
         m_link->control_send(8, 0, 0, nullptr, 0);
-        QCOMPARE(m_bus->limits.last(), 4321);
         QCOMPARE(m_link->useStandardTimeout(), 1234);
-        QCOMPARE(m_link->timeout(), 1234);
         m_link->control_send(14, 0, 0, nullptr, 0);
-        QCOMPARE(m_bus->limits, QList<int>({5000, 5000, 5000, 98765, 4321, 1234}));
+        QCOMPARE(m_bus->limits, QList<int>({5000, 5000, 5000, 98765, 1234}));
     }
 
     void libUsbCodes_data()
@@ -432,15 +388,9 @@ private slots:
         QTest::addColumn<int>("linkResult");
 
         QTest::newRow("byte count") << 64 << 64;
-        QTest::newRow("nothing moved") << 0 << 0;
         QTest::newRow("I/O error is -5, which the receive retry counts on") << int(LIBUSB_ERROR_IO) << -5;
         QTest::newRow("time-out") << int(LIBUSB_ERROR_TIMEOUT) << -110;
         QTest::newRow("device gone") << int(LIBUSB_ERROR_NO_DEVICE) << -19;
-        QTest::newRow("stall") << int(LIBUSB_ERROR_PIPE) << -32;
-        QTest::newRow("access denied") << int(LIBUSB_ERROR_ACCESS) << -13;
-        QTest::newRow("busy") << int(LIBUSB_ERROR_BUSY) << -16;
-        QTest::newRow("overflow") << int(LIBUSB_ERROR_OVERFLOW) << -75;
-        QTest::newRow("other error") << int(LIBUSB_ERROR_OTHER) << -71;
         QTest::newRow("unknown code") << -55 << -71;
     }
 
@@ -454,34 +404,22 @@ private slots:
     void backendChoice_data()
     {
         QTest::addColumn<QString>("setting");
-        QTest::addColumn<QByteArray>("fileContent");
         QTest::addColumn<int>("interfaces"); // -1: real USB
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("error");
 
         const QString empty = QStringLiteral("USB backend: simulated bus without an interface");
         const QString cannotLoad = QStringLiteral("Cannot load the simulator scenario \"%1\": ");
-        QTest::newRow("unset: real USB") << QString() << QByteArray() << -1 << "USB backend: libusb-1.0" << QString();
-        QTest::newRow("built-in demo") << "demo" << QByteArray() << 1 << "USB backend: simulated interface, scenario demo" << QString();
-        QTest::newRow("scenario file") << "rig.json" << QByteArray(R"({"interfaces": [{"serial": "ABCDEF1"}, {"serial": "KLMNOP2"}]})")
-                                       << 2 << "USB backend: simulated interface, scenario rig.json" << QString();
-        QTest::newRow("missing scenario file") << "missing.json" << QByteArray() << 0 << empty << cannotLoad.arg("missing.json");
-        QTest::newRow("malformed scenario file") << "broken.json" << QByteArray("{\"interfaces\": [") << 0 << empty
-                                                 << cannotLoad.arg("broken.json");
+        QTest::newRow("unset: real USB") << QString() << -1 << "USB backend: libusb-1.0" << QString();
+        QTest::newRow("built-in demo") << "demo" << 1 << "USB backend: simulated interface, scenario demo" << QString();
+        QTest::newRow("missing scenario file") << "missing.json" << 0 << empty << cannotLoad.arg("missing.json");
     }
 
     void backendChoice()
     {
         QFETCH(QString, setting);
-        QFETCH(QByteArray, fileContent);
         QFETCH(QString, description);
         QFETCH(QString, error);
-        if (!fileContent.isEmpty()) {
-            QFile file(setting);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(fileContent);
-        }
-
         const UsbBackendChoice choice = chooseUsbBackend(setting);
         auto *bus = dynamic_cast<SimulatedBackend *>(choice.backend.get());
         QTEST(bus ? int(bus->devices().size()) : -1, "interfaces");
