@@ -146,7 +146,8 @@ void InterfaceFirmwareTest::malformedRequestsStall_data()
     QTest::newRow("identifier with a value") << app << quint8(0xC0) << quint8(255) << 1u << QByteArray(2, 0);
     QTest::newRow("identifier sent as out") << app << quint8(0x40) << quint8(255) << 0u << QByteArray();
     QTest::newRow("unknown request 2") << app << quint8(0x40) << quint8(2) << 0u << QByteArray();
-    QTest::newRow("memory read of 2049 bytes") << app << quint8(0xC0) << quint8(1) << 0x08020000u << QByteArray(2049, 0);
+    QTest::newRow("memory read of 2049 bytes") << app << quint8(0xC0) << quint8(1) << 0x08020000u
+                                               << QByteArray(2049, 0);
     QTest::newRow("memory read past the flash") << app << quint8(0xC0) << quint8(1) << 0x0803FFF0u << QByteArray(32, 0);
     QTest::newRow("page write in application mode") << app << quint8(0x40) << quint8(3) << 0x08004000u << page;
     QTest::newRow("page of 1023 bytes") << boot << quint8(0x40) << quint8(3) << 0x08004000u << page.left(1023);

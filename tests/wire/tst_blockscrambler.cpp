@@ -52,7 +52,7 @@ void BlockScramblerTest::knownAnswer()
 void BlockScramblerTest::roundTripKeepsTrailingBytes_data()
 {
     QTest::addColumn<int>("length");
-    for (int length : {0, 1, 3, 4, 5, 6, 128, 1027, 4096})
+    for (int length : {0, 3, 5, 1027})
         QTest::newRow(qPrintable(QStringLiteral("%1 bytes").arg(length))) << length;
 }
 
