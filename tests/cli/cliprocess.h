@@ -11,11 +11,8 @@ struct CliRun
     QString out;
     QString err;
 
-    // The lines without the log lines' "hh:mm:ss: " time stamps.
-    QStringList outLines() const { return withoutTimes(out); }
-    QStringList errLines() const { return withoutTimes(err); }
-
-    static QStringList withoutTimes(const QString &text)
+    // The lines of `text` without the log lines' "hh:mm:ss: " time stamps.
+    static QStringList lines(const QString &text)
     {
         static const QRegularExpression time(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d: "));
         QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -34,15 +31,11 @@ inline CliRun runCli(const QStringList &arguments, const QString &simulator)
     environment.insert(QStringLiteral("RB604_SIMULATOR"), simulator);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(ORV_RDM_CLI), arguments);
-    CliRun run;
     if (!process.waitForFinished(120000)) {
         process.kill();
         process.waitForFinished();
-        run.err = QStringLiteral("did not finish: ") + process.errorString();
-        return run;
+        return {-1, QString(), QStringLiteral("did not finish: ") + process.errorString()};
     }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }

@@ -73,7 +73,9 @@ inline QStringList recordDifferences(const QJsonObject &actual, const ScenarioDe
             differences << QStringLiteral("%1/%2.%3: got %4, expected %5").arg(scenarioUid(responder)).arg(scenario.subDevice)
                                .arg(field, got.toVariant().toString(), expected.toVariant().toString());
     };
-    const auto field = [&](const char *name) { return actual.value(QLatin1String(name)); };
+    const auto same = [&](const char *field, const QJsonValue &expected) {
+        check(QLatin1String(field), actual.value(QLatin1String(field)), expected);
+    };
     const auto text = [](const QJsonObject &object, const char *key) { return object.value(QLatin1String(key)); };
     // The element of one of the record's arrays whose `key` equals `value`.
     const auto element = [&](const char *array, const char *key, qint64 value) {
@@ -88,18 +90,17 @@ inline QStringList recordDifferences(const QJsonObject &actual, const ScenarioDe
     const QJsonArray sensors = scenarioArray(device, "sensors");
     const QJsonArray parameters = scenarioArray(device, "manufacturerParameters");
     const qint64 footprint = scenarioNumber(personalities.at(int(scenarioNumber(device, "personality", 1)) - 1).toObject(), "footprint");
-    check(QStringLiteral("uid"), field("uid"), scenarioUid(responder));
-    check(QStringLiteral("subDevice"), field("subDevice"), scenario.subDevice);
-    check(QStringLiteral("deviceLabel"), field("deviceLabel"), text(device, "label"));
-    check(QStringLiteral("manufacturerLabel"), field("manufacturerLabel"), text(responder, "manufacturerLabel"));
-    check(QStringLiteral("softwareVersionLabel"), field("softwareVersionLabel"), text(responder, "softwareVersionLabel"));
+    same("uid", scenarioUid(responder));
+    same("subDevice", scenario.subDevice);
+    same("deviceLabel", text(device, "label"));
+    same("manufacturerLabel", text(responder, "manufacturerLabel"));
+    same("softwareVersionLabel", text(responder, "softwareVersionLabel"));
     if (device.contains(QLatin1String("modelDescription")))
-        check(QStringLiteral("modelDescription"), field("modelDescription"), text(device, "modelDescription"));
-    check(QStringLiteral("subDeviceCount"), field("subDeviceCount"),
-          scenario.subDevice == 0 ? scenarioArray(responder, "subDevices").size() : 0);
-    check(QStringLiteral("dmxStartAddress"), field("dmxStartAddress"), footprint > 0 ? scenarioNumber(device, "startAddress", 1) : 0);
-    check(QStringLiteral("personalityCount"), field("personalityCount"), personalities.size());
-    check(QStringLiteral("sensorCount"), field("sensorCount"), sensors.size());
+        same("modelDescription", text(device, "modelDescription"));
+    same("subDeviceCount", scenario.subDevice == 0 ? scenarioArray(responder, "subDevices").size() : 0);
+    same("dmxStartAddress", footprint > 0 ? scenarioNumber(device, "startAddress", 1) : 0);
+    same("personalityCount", personalities.size());
+    same("sensorCount", sensors.size());
     if (!personalities.isEmpty())
         check(QStringLiteral("personalities[1].description"), element("personalities", "number", 1).value(QLatin1String("description")),
               text(personalities.at(0).toObject(), "description"));

@@ -10,20 +10,17 @@ namespace {
 const QString workshopScenario = QStringLiteral(ORV_CLI_SCENARIOS "/workshop.json");
 const QString dimmer = QStringLiteral("4F52:00000101");
 
-QJsonObject responderOf(const QString &scenarioPath, const QString &uid)
+QMap<QString, QJsonObject> respondersByUid(const QString &scenarioPath)
 {
-    for (const QJsonValue &value : scenarioResponders(scenarioPath)) {
-        if (scenarioUid(value.toObject()) == uid)
-            return value.toObject();
-    }
-    return {};
+    QMap<QString, QJsonObject> responders;
+    for (const QJsonValue &value : scenarioResponders(scenarioPath))
+        responders.insert(scenarioUid(value.toObject()), value.toObject());
+    return responders;
 }
 
 QJsonObject parsedOutput(const CliRun &run)
 {
-    QJsonParseError error;
-    const QJsonObject output = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
-    return error.error == QJsonParseError::NoError ? output : QJsonObject{{QStringLiteral("unparsed"), run.out}};
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
 }
 
 } // namespace
@@ -63,7 +60,7 @@ private slots:
         const CliRun run = runCli({QStringLiteral("list")}, writeScenario({unit("ABCDEF1", "Rb604 RDM/DMX", "2.14"),
                                                                             unit("XYZ0042", "Rb604 Touring", "3.01")}));
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.outLines(), QStringList({"0: D:Rb604 RDM/DMX FW:2.14 SN:ABCDEF1", "1: D:Rb604 Touring FW:3.01 SN:XYZ0042"}));
+        QCOMPARE(CliRun::lines(run.out), QStringList({"0: D:Rb604 RDM/DMX FW:2.14 SN:ABCDEF1", "1: D:Rb604 Touring FW:3.01 SN:XYZ0042"}));
     }
 
     void exitStatus_data()
@@ -74,7 +71,7 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QStringList>("errors"); // each must be a line of the error output
 
-        const qint64 startAddress = scenarioNumber(responderOf(workshopScenario, dimmer), "startAddress");
+        const qint64 startAddress = scenarioNumber(respondersByUid(workshopScenario).value(dimmer), "startAddress");
         const QString ack = QStringLiteral("ACK response received");
         QJsonArray unplugging = scenarioArray(readScenario(workshopScenario), "interfaces");
         QJsonObject unit = unplugging.at(0).toObject();
@@ -106,8 +103,8 @@ private slots:
         QFETCH(QStringList, errors);
         const CliRun run = runCli(arguments, simulator);
         QTEST(run.exitCode, "exitCode");
-        QTEST(run.outLines(), "lines");
-        const QStringList errorLines = run.errLines();
+        QTEST(CliRun::lines(run.out), "lines");
+        const QStringList errorLines = CliRun::lines(run.err);
         for (const QString &error : errors)
             QVERIFY2(errorLines.contains(error), qPrintable(run.err));
         if (errors.isEmpty())
@@ -116,24 +113,20 @@ private slots:
 
     void discoverAndReportTheDemoRig()
     {
-        const QString scenario = QStringLiteral(ORV_DEMO_SCENARIO);
+        const QMap<QString, QJsonObject> responders = respondersByUid(QStringLiteral(ORV_DEMO_SCENARIO));
         const CliRun discovered = runCli({QStringLiteral("discover")}, QStringLiteral("demo"));
         QCOMPARE(discovered.exitCode, 0);
-        QStringList uids = discovered.outLines();
-        QCOMPARE(discovered.errLines().constLast(), QStringLiteral("Number of devices found: %1").arg(uids.size()));
-        QStringList scenarioUids;
-        for (const QJsonValue &responder : scenarioResponders(scenario))
-            scenarioUids << scenarioUid(responder.toObject());
-        scenarioUids.sort();
+        QStringList uids = CliRun::lines(discovered.out);
+        QCOMPARE(CliRun::lines(discovered.err).constLast(), QStringLiteral("Number of devices found: %1").arg(uids.size()));
         uids.sort();
-        QCOMPARE(uids, scenarioUids);
+        QCOMPARE(uids, responders.keys());
 
         // Discovery order, each root followed by the sub-devices that answer.
         const CliRun run = runCli({QStringLiteral("report")}, QStringLiteral("demo"));
         QCOMPARE(run.exitCode, 0);
         QList<ScenarioDevice> expected;
-        for (const QString &uid : discovered.outLines())
-            expected += scenarioDevices(responderOf(scenario, uid));
+        for (const QString &uid : CliRun::lines(discovered.out))
+            expected += scenarioDevices(responders.value(uid));
         const QJsonArray devices = parsedOutput(run).value(QLatin1String("devices")).toArray();
         QCOMPARE(devices.size(), expected.size());
         QStringList differences;
@@ -147,7 +140,7 @@ private slots:
         // A root with sub-devices, sensors and manufacturer PIDs.
         const CliRun run = runCli({QStringLiteral("info"), dimmer}, workshopScenario);
         QCOMPARE(run.exitCode, 0);
-        const QJsonObject responder = responderOf(workshopScenario, dimmer);
+        const QJsonObject responder = respondersByUid(workshopScenario).value(dimmer);
         QCOMPARE(recordDifferences(parsedOutput(run), {responder, responder, 0}).join(QLatin1Char('\n')), QString());
     }
 };

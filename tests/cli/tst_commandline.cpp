@@ -1,7 +1,6 @@
 // The command-line tool's argument checks, value parsing and text progress bar, in process.
 #include "cli/commandline.h"
 #include "cli/textprogressbar.h"
-#include "rdm/uidtext.h"
 
 #include <QTextStream>
 #include <QtTest>
@@ -72,23 +71,6 @@ private slots:
     {
         QFETCH(QString, arguments);
         QTEST(parsed(arguments), "outcome");
-    }
-
-    void uidText_data()
-    {
-        QTest::addColumn<quint64>("uid");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("leading zeros kept") << quint64(0x000100000002ULL) << QStringLiteral("0001:00000002");
-        QTest::newRow("all devices") << quint64(0xFFFFFFFFFFFFULL) << QStringLiteral("FFFF:FFFFFFFF");
-    }
-
-    void uidText()
-    {
-        QFETCH(quint64, uid);
-        QFETCH(QString, text);
-        QCOMPARE(::uidText(uid), text);
-        QCOMPARE(parseUidText(text), std::optional<quint64>(uid));
-        QCOMPARE(parseUidText(text.toLower()), std::optional<quint64>(uid));
     }
 
     void textProgressBar()

@@ -12,7 +12,6 @@
 
 #include <QTextEdit>
 #include <QtTest>
-#include <functional>
 
 namespace {
 
@@ -20,11 +19,7 @@ constexpr quint64 benchDimmer = 0x4F5200000101ULL;
 constexpr quint64 slowProbe = 0x4F5200000202ULL;
 constexpr quint8 sendPacketRequest = 9;
 
-using RecordChange = std::function<void(DeviceRecord &)>;
-
 } // namespace
-
-Q_DECLARE_METATYPE(RecordChange)
 
 class TestDeviceReader : public QObject
 {
@@ -104,31 +99,28 @@ private slots:
     void failedGetKeepsTheOldValue_data()
     {
         QTest::addColumn<quint16>("failingPid");
-        QTest::addColumn<RecordChange>("oldValue");
         QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("kept");
         QTest::addColumn<int>("result");
 
-        QTest::newRow("DEVICE_INFO unanswered keeps the start address") << Pid::DeviceInfo
-            << RecordChange([](DeviceRecord &r) { r.dmxStartAddress = 300; }) << "dmxStartAddress" << -3;
-        QTest::newRow("DEVICE_LABEL unanswered keeps the label") << Pid::DeviceLabel
-            << RecordChange([](DeviceRecord &r) { r.deviceLabel = QStringLiteral("Old label"); }) << "deviceLabel" << 0;
+        QTest::newRow("DEVICE_INFO unanswered keeps the start address") << Pid::DeviceInfo << "dmxStartAddress" << "300" << -3;
+        QTest::newRow("DEVICE_LABEL unanswered keeps the label") << Pid::DeviceLabel << "deviceLabel" << "Old label" << 0;
     }
 
     void failedGetKeepsTheOldValue()
     {
         QFETCH(quint16, failingPid);
-        QFETCH(RecordChange, oldValue);
         QFETCH(QString, field);
 
         ResponderBehaviour behaviour;
         behaviour.ackTimerPids.insert(failingPid, 10);
         responder(benchDimmer).setBehaviour(behaviour);
         DeviceRecord record(benchDimmer);
-        oldValue(record);
-        const QJsonValue before = deviceRecordJson(record).value(field);
+        record.dmxStartAddress = 300;
+        record.deviceLabel = QStringLiteral("Old label");
 
         QTEST(readFullDetails(*m_rdm, record), "result");
-        QCOMPARE(deviceRecordJson(record).value(field), before);
+        QTEST(deviceRecordJson(record).value(field).toVariant().toString(), "kept");
         // The GETs after the failed one still ran.
         QCOMPARE(requestsSent().constLast(), QStringLiteral("LAMP_STATE"));
     }
@@ -154,16 +146,6 @@ private slots:
         DeviceRecord record(uid, subDevice);
         QCOMPARE(readModelDescription(*m_rdm, record) >= 0, answered);
         QTEST(record.modelDescription, "description");
-    }
-
-    void discoveredDeviceReadsModelThenInfo()
-    {
-        const std::unique_ptr<DeviceRecord> record = readDiscoveredDevice(*m_rdm, benchDimmer);
-        QCOMPARE(requestsSent(), QStringList({QStringLiteral("DEVICE_MODEL_DESCRIPTION"), QStringLiteral("DEVICE_INFO")}));
-        QCOMPARE(record->modelDescription, QStringLiteral("Bench dimmer 4"));
-        QCOMPARE(record->subDeviceCount, quint16(4));
-        QCOMPARE(record->dmxStartAddress, quint16(17));
-        QCOMPARE(record->deviceLabel, QString());
     }
 
     void subDeviceSearch_data()

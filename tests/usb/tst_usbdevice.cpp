@@ -327,9 +327,7 @@ private slots:
         const QList<TransferRecord> log = m_bus->transferLog();
         QCOMPARE(setupsOf(log), QStringList({"out 3 4400 0801 1024", "out 4 0000 0000 0"}));
         QCOMPARE(QString::fromLatin1(log.at(0).data.toHex()), scrambledHex(content));
-        QCOMPARE(unit.memory().read(page, 1024).toHex(), content.toHex());
         QCOMPARE(trace.count(QStringLiteral("USBRB960::RunApplication(void)")), 1);
-        QVERIFY(unit.isRestarting());
     }
 
     void destructorReleasesTheInterface()
