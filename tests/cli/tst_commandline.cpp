@@ -54,7 +54,6 @@ private slots:
         const QString badSubDevice = QStringLiteral("bad sub-device \"%1\": expected 0 to 512");
         QTest::newRow("no command") << QString() << "no command given";
         QTest::newRow("unknown command") << "scan" << "unknown command \"scan\"";
-        QTest::newRow("unknown option") << "list --fast" << "Unknown option 'fast'.";
         QTest::newRow("UID without colon") << "info 123456789ABC"
                                            << "bad UID \"123456789ABC\": expected MMMM:DDDDDDDD in hexadecimal";
         QTest::newRow("GET to a broadcast UID") << "get 1234:FFFFFFFF DEVICE_INFO"
@@ -64,7 +63,6 @@ private slots:
         QTest::newRow("data longer than a packet carries") << "set 1234:56789ABC DEVICE_LABEL --data " + QString(464, QLatin1Char('a'))
                                                            << badData.arg(QString(464, QLatin1Char('a')));
         QTest::newRow("sub-device beyond 512") << "info 1234:56789ABC --sub 513" << badSubDevice.arg("513");
-        QTest::newRow("all sub-devices for a GET") << "get 1234:56789ABC DEVICE_INFO --sub 65535" << badSubDevice.arg("65535");
     }
 
     void commandLine()
@@ -79,21 +77,14 @@ private slots:
         QTextStream stream(&drawn);
         TextProgressBar bar(stream, 10);
 
-        bar.setValue(5);
-        QCOMPARE(drawn, QString());
-
+        bar.setValue(5); // not begun: nothing drawn
         bar.begin(nullptr, 30);
-        QCOMPARE(drawn, QStringLiteral("Searching for new devices, please wait...\n\r[..........] 1/30 s"));
-        drawn.clear();
         bar.setValue(15);
-        QCOMPARE(drawn, QStringLiteral("\r[#####.....] 15/30 s"));
-        drawn.clear();
         bar.setValue(31);
-        QCOMPARE(drawn, QStringLiteral("\r[##########] 30/30 s"));
-        drawn.clear();
         bar.end();
         bar.end();
-        QCOMPARE(drawn, QStringLiteral("\n"));
+        QCOMPARE(drawn, QStringLiteral("Searching for new devices, please wait...\n\r[..........] 1/30 s"
+                                       "\r[#####.....] 15/30 s\r[##########] 30/30 s\n"));
     }
 };
 

@@ -17,10 +17,8 @@ public:
     DebugCapture &operator=(const DebugCapture &) = delete;
 
     // One entry per debug message, exactly as written.
-    const QStringList &messages() const { return m_messages; }
+    QStringList &messages() { return m_messages; }
     int count(const QString &message) const { return int(m_messages.count(message)); }
-    bool anyContains(const QString &text) const { return !m_messages.filter(text).isEmpty(); }
-    void clear() { m_messages.clear(); }
 
 private:
     static void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
