@@ -9,9 +9,9 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QTextEdit>
 #include <QtTest>
+#include <functional>
 #include <memory>
 #include <numeric>
 #include <optional>
@@ -62,6 +62,8 @@ const quint8 *bytesOf(const QByteArray &data)
     return reinterpret_cast<const quint8 *>(data.constData());
 }
 
+using Get = std::function<int(RDM &, quint64, quint16)>;
+
 class RecordingProgress : public DiscoveryProgress
 {
 public:
@@ -74,6 +76,8 @@ public:
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(Get)
 
 class TestRdm : public QObject
 {
@@ -206,8 +210,6 @@ private slots:
         QTest::addColumn<int>("reads");
         QTest::addColumn<QStringList>("log");
         QTest::newRow("an ACK without data costs one read") << record(1, {}) << 0 << 1 << QStringList();
-        QTest::newRow("more data announced than the buffer holds") << record(1, QByteArray(510, '\x11')) << -1 << 1
-            << QStringList{"Response record refused: 510 data bytes announced, at most 509 fit"};
         QTest::newRow("short header") << QByteArray("\x01\x05", 2) << -1 << 1
                                       << QStringList{"Response record incomplete: 2 of 3 header bytes"};
         QTest::newRow("less data than announced") << QByteArray("\x01\x08\x00\x01\x02", 5) << -1 << 2
@@ -286,6 +288,67 @@ private slots:
                        : rig->rdm.rdmGet(0x123456789ABC, 0x00F0, 0, nullptr, 0),
                  result);
         QCOMPARE(logLines(), log);
+    }
+
+    void parameterGets_data()
+    {
+        QTest::addColumn<Get>("get");
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<bool>("returnsLength");
+        // Command class, PID, PDL and parameter data of the packet sent.
+        const auto row = [](const char *name, Get get, const char *request, bool returnsLength) {
+            QTest::newRow(name) << get << QByteArray(request) << returnsLength;
+        };
+        row("DEVICE_INFO", &RDM::getDeviceInfo, "20006000", false);
+        row("DEVICE_MODEL_DESCRIPTION", &RDM::getDeviceModelDescription, "20008000", true);
+        row("SOFTWARE_VERSION_LABEL", &RDM::getSoftwareVersionLabel, "2000c000", true);
+        row("DEVICE_LABEL", &RDM::getDeviceLabel, "20008200", true);
+        row("MANUFACTURER_LABEL", &RDM::getManufacturerLabel, "20008100", true);
+        row("DMX_PERSONALITY", &RDM::getDmxPersonality, "2000e000", false);
+        row("SUPPORTED_PARAMETERS", &RDM::getSupportedParameters, "20005000", true);
+        row("PARAMETER_DESCRIPTION",
+            [](RDM &rdm, quint64 uid, quint16 sub) { return rdm.getParameterDescription(uid, sub, 0x8123); },
+            "200051028123", true);
+        row("DMX_PERSONALITY_DESCRIPTION",
+            [](RDM &rdm, quint64 uid, quint16 sub) { return rdm.getPersonalityDescription(uid, sub, 7); },
+            "2000e10107", true);
+        row("SENSOR_DEFINITION",
+            [](RDM &rdm, quint64 uid, quint16 sub) { return rdm.getSensorDefinition(uid, sub, 0xFE); },
+            "20020001fe", true);
+        row("SENSOR_VALUE", [](RDM &rdm, quint64 uid, quint16 sub) { return rdm.getSensorValue(uid, sub, 3); },
+            "2002010103", true);
+        row("IDENTIFY_DEVICE", &RDM::getIdentify, "20100000", true);
+        row("DEVICE_HOURS", &RDM::getDeviceHours, "20040000", true);
+        row("DEVICE_POWER_CYCLES", &RDM::getDevicePowerCycles, "20040500", true);
+        row("LAMP_HOURS", &RDM::getLampHours, "20040100", true);
+        row("LAMP_STRIKES", &RDM::getLampStrikes, "20040200", true);
+        row("LAMP_STATE", &RDM::getLampState, "20040300", true);
+        row("LAMP_ON_MODE", &RDM::getLampOnMode, "20040400", true);
+        row("LANGUAGE_CAPABILITIES", &RDM::getLanguageCapabilities, "2000a000", true);
+        row("LANGUAGE", &RDM::getLanguage, "2000b000", true);
+        row("DISPLAY_INVERT", &RDM::getDisplayInvert, "20050000", true);
+        row("DISPLAY_LEVEL", &RDM::getDisplayLevel, "20050100", true);
+        row("PAN_INVERT", &RDM::getPanInvert, "20060000", true);
+        row("TILT_INVERT", &RDM::getTiltInvert, "20060100", true);
+        row("PAN_TILT_SWAP", &RDM::getPanTiltSwap, "20060200", true);
+        row("REAL_TIME_CLOCK", &RDM::getRealTimeClock, "20060300", true);
+        row("POWER_STATE", &RDM::getPowerState, "20101000", true);
+        row("PRESET_PLAYBACK", &RDM::getPresetPlayback, "20103100", true);
+    }
+    void parameterGets()
+    {
+        QFETCH(Get, get);
+        QFETCH(QByteArray, request);
+        QFETCH(bool, returnsLength);
+        canned().setRecord(record(1, QByteArray(11, '\x5A')));
+        QCOMPARE(get(rig->rdm, 0x123456789ABC, 2), returnsLength ? 11 : 0);
+        // Destination UID, sub-device 2, then the request's own fields up to the checksum.
+        const QByteArray packet = sent(9).value(0);
+        QCOMPARE(packet.mid(3, 6).toHex() + ' ' + packet.mid(18, 2).toHex() + ' ' + packet.mid(20).chopped(2).toHex(),
+                 "123456789abc 0002 " + request);
+        canned().setRecord(failure(6, 5));
+        QCOMPARE(get(rig->rdm, 0x123456789ABC, 2), -3);
+        QCOMPARE(logLines(), QStringList());
     }
 
     void broadcastSetsReadNothing_data()
@@ -431,43 +494,39 @@ private slots:
         }
     }
 
+    // Responders of the demo rig that keep an answer back or refuse one.
     void misbehavingResponders_data()
     {
-        QTest::addColumn<QJsonObject>("behaviour");
+        QTest::addColumn<quint64>("uid");
+        QTest::addColumn<quint16>("subDevice");
         QTest::addColumn<bool>("isSet");
         QTest::addColumn<quint16>("pid");
+        QTest::addColumn<QByteArray>("data");
         QTest::addColumn<QString>("logLine");
-        const auto row = [](const char *name, const char *behaviour, const QString &logLine) {
-            QTest::newRow(name) << QJsonObject{{behaviour, true}} << false << quint16(0x0060) << logLine;
-        };
-        row("silent", "silent", "missing response");
-        row("checksum off by one", "wrongChecksum", "bad checksum");
-        QTest::newRow("refuses every SET") << QJsonObject{{"writeProtected", true}} << true << quint16(0x0082)
-                                           << "NACK response received: NR_WRITE_PROTECT";
+        QTest::newRow("silent sub-device") << quint64(0x7FF200000A01) << quint16(7) << false << quint16(0x0060)
+                                           << QByteArray() << "missing response";
+        QTest::newRow("answers later") << quint64(0x7FF300000301) << quint16(0) << false << quint16(0x0201)
+                                       << QByteArray(1, '\0') << "ACK Timer - wait 2.5s";
+        QTest::newRow("refuses every SET") << quint64(0x7FF100040001) << quint16(0) << true << quint16(0x0082)
+                                           << QByteArray("Front") << "NACK response received: NR_WRITE_PROTECT";
     }
     void misbehavingResponders()
     {
-        QFETCH(QJsonObject, behaviour);
+        QFETCH(quint64, uid);
+        QFETCH(quint16, subDevice);
         QFETCH(bool, isSet);
         QFETCH(quint16, pid);
+        QFETCH(QByteArray, data);
         QFETCH(QString, logLine);
-        const QJsonObject responder{
-            {"uid", "7A70:00000001"}, {"modelDescription", "Test fixture"}, {"behaviour", behaviour}};
-        const QJsonObject interface{{"serial", "ABCDEF1"}, {"responders", QJsonArray{responder}}};
-        QFile file(QStringLiteral("misbehaving.json"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QJsonDocument(QJsonObject{{"interfaces", QJsonArray{interface}}}).toJson());
-        file.close();
         QString error;
-        QVERIFY2(connectTo(loadScenario(file.fileName(), &error)), qPrintable(error));
-
-        const QByteArray label("Front");
-        QCOMPARE(isSet ? rig->rdm.rdmSet(0x7A7000000001, pid, quint8(label.size()), bytesOf(label), 0)
-                       : rig->rdm.rdmGet(0x7A7000000001, pid, 0, nullptr, 0),
+        QVERIFY2(connectTo(loadScenario(QStringLiteral("demo"), &error)), qPrintable(error));
+        const quint8 length = quint8(data.size());
+        QCOMPARE(isSet ? rig->rdm.rdmSet(uid, pid, length, bytesOf(data), subDevice)
+                       : rig->rdm.rdmGet(uid, pid, length, bytesOf(data), subDevice),
                  -3);
         QCOMPARE(logLines().value(logLines().size() - 1), QStringLiteral("Response error - ") + logLine);
         if (!isSet)
-            QCOMPARE(rig->rdm.quietGet(0x7A7000000001, pid, 0, nullptr, 0), -3);
+            QCOMPARE(rig->rdm.quietGet(uid, pid, length, bytesOf(data), subDevice), -3);
     }
 };
 
