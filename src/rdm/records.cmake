@@ -6,4 +6,5 @@ target_sources(orv_app PRIVATE
     sensorrecord.h personalityrecord.h parameterrecord.h
     devicerecord.h devicerecord.cpp
     devicerequests.cpp
+    answerrendering.h answerrendering.cpp
 )
