@@ -8,9 +8,13 @@
 #include "rdm/devicereader.h"
 #include "rdm/recordjson.h"
 #include "rdm/uidtext.h"
+#include "usb/bytereader.h"
 
+#include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
+#include <cstdio>
 
 namespace {
 
@@ -46,12 +50,45 @@ QString pidText(quint16 pid)
     return QStringLiteral("0x") + QString::number(pid, 16).toUpper().rightJustified(4, QLatin1Char('0'));
 }
 
+// A transaction result in words, without the response record's reason.
+QString resultWords(int result)
+{
+    switch (result) {
+    case -1:
+        return QStringLiteral("not sent (USB send error)");
+    case -2:
+        return QStringLiteral("no answer read (USB receive error)");
+    default:
+        return QStringLiteral("not acknowledged");
+    }
+}
+
+// Why the last exchange failed, as a technician says it: "no response", "NACK: NR_UNKNOWN_PID".
+QString failureWords(const RDM &rdm, int result)
+{
+    const QString recordReason = rdm.responseErrorText();
+    if (result != -3 || recordReason.isEmpty())
+        return resultWords(result);
+    ByteReader reader(reinterpret_cast<const char *>(rdm.responseData()), rdm.responseLength());
+    const quint8 code = reader.u8();
+    const quint16 detail = reader.u16();
+    constexpr quint8 missingResponse = 2;
+    constexpr quint8 nack = 6;
+    if (code == missingResponse)
+        return QStringLiteral("no response");
+    if (code == nack && nackReasonName(detail))
+        return QStringLiteral("NACK: ") + QLatin1String(nackReasonName(detail));
+    if (code == nack)
+        return QStringLiteral("NACK: reason 0x%1").arg(detail, 4, 16, QLatin1Char('0'));
+    return recordReason;
+}
+
 // Success with the UIDs found, or the exit status of a failed or interrupted discovery.
 int runDiscovery(CliSession &session, DiscoveryRun run, QTextStream &err, QList<quint64> *uids)
 {
     int result = 0;
     if (run == DiscoveryRun::Full) {
-        TextProgressBar progress(err);
+        TextProgressBar progress(err, progressStyleFor(fileno(stderr)));
         session.rdm().setDiscoveryProgress(&progress);
         result = session.rdm().fullDiscovery(nullptr);
         session.rdm().setDiscoveryProgress(nullptr);
@@ -63,7 +100,7 @@ int runDiscovery(CliSession &session, DiscoveryRun run, QTextStream &err, QList<
     if (reportLoss(session, err))
         return CliExit::InterfaceLost;
     if (result != 0)
-        return failWith(err, CliExit::RdmFailure, QStringLiteral("discovery failed (%1)").arg(result));
+        return failWith(err, CliExit::RdmFailure, QStringLiteral("discovery failed: %1").arg(resultWords(result)));
     return CliExit::Success;
 }
 
@@ -85,9 +122,9 @@ int info(const CommandLine &commandLine, CliSession &session, QTextStream &out, 
     if (reportLoss(session, err))
         return CliExit::InterfaceLost;
     if (result != 0) {
-        return failWith(err, CliExit::RdmFailure, QStringLiteral("%1 does not answer DEVICE_INFO (%2)")
-                                                      .arg(deviceText(commandLine.uid, commandLine.subDevice))
-                                                      .arg(result));
+        return failWith(err, CliExit::RdmFailure, QStringLiteral("%1 does not answer DEVICE_INFO: %2")
+                                                      .arg(deviceText(commandLine.uid, commandLine.subDevice),
+                                                           resultWords(result)));
     }
     record.detailsFetched = true;
     out << QJsonDocument(deviceRecordJson(record)).toJson(QJsonDocument::Indented);
@@ -102,23 +139,35 @@ int transaction(const CommandLine &commandLine, CliSession &session, QTextStream
     const bool isSet = commandLine.command == CliCommand::Set;
     const int result = isSet ? rdm.rdmSet(commandLine.uid, commandLine.pid, length, data, commandLine.subDevice)
                              : rdm.rdmGet(commandLine.uid, commandLine.pid, length, data, commandLine.subDevice);
-    writeLines(out, session.takeLogLines());
-    out << "result: " << result << '\n';
+    const QStringList log = session.takeLogLines();
     const bool broadcast = isSet && (isBroadcastUid(commandLine.uid) || commandLine.subDevice == allSubDevices);
-    if (result == 0 && !broadcast) {
-        const QByteArray answer(reinterpret_cast<const char *>(rdm.responseData()), rdm.responseLength());
-        out << "data:" << (answer.isEmpty() ? QByteArray() : ' ' + answer.toHex()) << '\n';
+    const bool answered = result == 0 && !broadcast;
+    const QByteArray answer = answered ? QByteArray(reinterpret_cast<const char *>(rdm.responseData()), rdm.responseLength())
+                                       : QByteArray();
+
+    if (commandLine.format == OutputFormat::Json) {
+        const QJsonObject outcome{
+            {QStringLiteral("uid"), uidText(commandLine.uid)},
+            {QStringLiteral("subDevice"), commandLine.subDevice},
+            {QStringLiteral("pid"), pidText(commandLine.pid)},
+            {QStringLiteral("result"), result},
+            {QStringLiteral("data"), answered ? QJsonValue(QString::fromLatin1(answer.toHex())) : QJsonValue()},
+            {QStringLiteral("log"), QJsonArray::fromStringList(log)},
+        };
+        out << QJsonDocument(outcome).toJson(QJsonDocument::Compact) << '\n';
+    } else {
+        writeLines(out, log);
+        out << "result: " << result << '\n';
+        if (answered)
+            out << "data:" << (answer.isEmpty() ? QByteArray() : ' ' + answer.toHex()) << '\n';
     }
     if (reportLoss(session, err))
         return CliExit::InterfaceLost;
     if (result != 0) {
-        const QString reason = result == -3 ? rdm.responseErrorText() : QString();
         return failWith(err, CliExit::RdmFailure,
-                        QStringLiteral("%1 of %2 to %3 failed (%4)%5")
+                        QStringLiteral("%1 of %2 to %3 failed: %4")
                             .arg(isSet ? QStringLiteral("SET") : QStringLiteral("GET"), pidText(commandLine.pid),
-                                 deviceText(commandLine.uid, commandLine.subDevice))
-                            .arg(result)
-                            .arg(reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
+                                 deviceText(commandLine.uid, commandLine.subDevice), failureWords(rdm, result)));
     }
     return CliExit::Success;
 }
@@ -142,14 +191,97 @@ int listInterfaces(const QStringList &interfaces, QTextStream &out)
     return CliExit::Success;
 }
 
+// One command over the open connection.
+int runConnected(const CommandLine &commandLine, const QStringList &interfaces, CliSession &session, QTextStream &out,
+                 QTextStream &err)
+{
+    switch (commandLine.command) {
+    case CliCommand::List:
+        return listInterfaces(interfaces, out);
+    case CliCommand::Discover:
+        return discover(commandLine, session, out, err);
+    case CliCommand::Info:
+        return info(commandLine, session, out, err);
+    case CliCommand::Get:
+    case CliCommand::Set:
+        return transaction(commandLine, session, out, err);
+    case CliCommand::Report:
+        return report(commandLine, session, out, err);
+    case CliCommand::Batch:
+        break;
+    }
+    return CliExit::Usage;
+}
+
+struct BatchCommand
+{
+    int lineNumber;
+    CommandLine commandLine;
+};
+
+// Every command of the batch file, or the exit status of a file that cannot be read or parsed;
+// nothing is sent before the whole file has parsed.
+int readBatch(const CommandLine &commandLine, QTextStream &err, QList<BatchCommand> *commands)
+{
+    const QString path = commandLine.files.value(0, QStringLiteral("-"));
+    QFile file(path);
+    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly | QIODevice::Text)
+                                                   : file.open(QIODevice::ReadOnly | QIODevice::Text);
+    if (!opened)
+        return failWith(err, CliExit::Usage, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    int lineNumber = 0;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        ++lineNumber;
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        BatchCommand command{lineNumber, CommandLine()};
+        QString error;
+        if (!parseBatchLine(line, &command.commandLine, &error))
+            return failWith(err, CliExit::Usage, QStringLiteral("line %1: %2").arg(lineNumber).arg(error));
+        commands->append(command);
+    }
+    return CliExit::Success;
+}
+
+// The commands in order over one connection; the first failure's status is the batch's.
+int runBatch(const CommandLine &commandLine, const QList<BatchCommand> &commands, const QStringList &interfaces,
+             CliSession &session, QTextStream &out, QTextStream &err)
+{
+    int firstFailure = CliExit::Success;
+    for (const BatchCommand &command : commands) {
+        const int status = runConnected(command.commandLine, interfaces, session, out, err);
+        out.flush();
+        if (status == CliExit::Success)
+            continue;
+        failWith(err, status, QStringLiteral("line %1 failed with exit status %2").arg(command.lineNumber).arg(status));
+        if (firstFailure == CliExit::Success)
+            firstFailure = status;
+        // A lost interface leaves nothing to send the rest to.
+        if (commandLine.batchFailure == BatchFailure::Stop || status == CliExit::InterfaceLost)
+            break;
+    }
+    return firstFailure;
+}
+
 } // namespace
 
 int runCommand(const CommandLine &commandLine, QTextStream &out, QTextStream &err)
 {
+    QList<BatchCommand> batch;
+    if (commandLine.command == CliCommand::Batch) {
+        if (const int status = readBatch(commandLine, err, &batch); status != CliExit::Success)
+            return status;
+    }
+
     CliSession session;
     const QStringList interfaces = session.interfaces();
-    if (interfaces.isEmpty())
-        return failWith(err, CliExit::NoInterface, QStringLiteral("no interface found"));
+    if (interfaces.isEmpty()) {
+        failWith(err, CliExit::NoInterface, QStringLiteral("no interface found"));
+        err << "For a real Rb604, install the udev rule described in packaging/README.md and plug it in again;\n"
+               "to try without one, set RB604_SIMULATOR=demo.\n";
+        return CliExit::NoInterface;
+    }
     if (commandLine.command == CliCommand::List)
         return listInterfaces(interfaces, out);
     if (commandLine.interfaceIndex >= interfaces.size()) {
@@ -165,18 +297,7 @@ int runCommand(const CommandLine &commandLine, QTextStream &out, QTextStream &er
     if (reportLoss(session, err))
         return CliExit::InterfaceLost;
 
-    switch (commandLine.command) {
-    case CliCommand::Discover:
-        return discover(commandLine, session, out, err);
-    case CliCommand::Info:
-        return info(commandLine, session, out, err);
-    case CliCommand::Get:
-    case CliCommand::Set:
-        return transaction(commandLine, session, out, err);
-    case CliCommand::Report:
-        return report(commandLine, session, out, err);
-    case CliCommand::List:
-        break;
-    }
-    return CliExit::Success;
+    if (commandLine.command == CliCommand::Batch)
+        return runBatch(commandLine, batch, interfaces, session, out, err);
+    return runConnected(commandLine, interfaces, session, out, err);
 }

@@ -5,8 +5,10 @@
 #include <QString>
 #include <QStringList>
 
-enum class CliCommand { List, Discover, Info, Get, Set, Report };
+enum class CliCommand { List, Discover, Info, Get, Set, Report, Batch };
 enum class DiscoveryRun { Additional, Full };
+enum class BatchFailure { Stop, KeepGoing };
+enum class OutputFormat { Text, Json };
 
 struct CommandLine
 {
@@ -19,8 +21,15 @@ struct CommandLine
     quint16 pid = 0;
     quint16 subDevice = 0;
     QByteArray data;
+    OutputFormat format = OutputFormat::Text;
+    BatchFailure batchFailure = BatchFailure::Stop;
+    // The file arguments; "-" stands for standard input.
+    QStringList files;
 };
 
 // The arguments without the program name. False with a message for the user on bad arguments.
 bool parseCommandLine(const QStringList &arguments, CommandLine *commandLine, QString *error);
+// One line of a batch: a command in the same syntax, without the options that apply to the
+// whole run (--interface, --trace, --help) and without batch itself.
+bool parseBatchLine(const QString &line, CommandLine *commandLine, QString *error);
 QString usageText();

@@ -4,8 +4,20 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-TextProgressBar::TextProgressBar(QTextStream &stream, int width)
-    : m_stream(stream), m_width(qMax(1, width))
+#ifdef Q_OS_WIN
+#include <io.h>
+#define isatty _isatty
+#else
+#include <unistd.h>
+#endif
+
+ProgressStyle progressStyleFor(int fileDescriptor)
+{
+    return isatty(fileDescriptor) ? ProgressStyle::Bar : ProgressStyle::StartAndEnd;
+}
+
+TextProgressBar::TextProgressBar(QTextStream &stream, ProgressStyle style, int width)
+    : m_stream(stream), m_style(style), m_width(qMax(1, width))
 {
 }
 
@@ -16,7 +28,9 @@ void TextProgressBar::begin(QWidget *, int maximum)
     m_value = 1;
     m_drawing = true;
     m_stream << QCoreApplication::translate("RDM", "Searching for new devices, please wait...") << '\n';
-    draw();
+    if (m_style == ProgressStyle::Bar)
+        draw();
+    m_stream.flush();
 }
 
 void TextProgressBar::setValue(int value)
@@ -24,7 +38,8 @@ void TextProgressBar::setValue(int value)
     if (!m_drawing)
         return;
     m_value = qBound(0, value, m_maximum);
-    draw();
+    if (m_style == ProgressStyle::Bar)
+        draw();
 }
 
 void TextProgressBar::end()
@@ -32,6 +47,8 @@ void TextProgressBar::end()
     if (!m_drawing)
         return;
     m_drawing = false;
+    if (m_style == ProgressStyle::StartAndEnd)
+        m_stream << QCoreApplication::translate("TextProgressBar", "Waited %1 of %2 s").arg(m_value).arg(m_maximum);
     m_stream << '\n';
     m_stream.flush();
 }

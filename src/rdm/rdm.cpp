@@ -35,6 +35,8 @@ bool isBroadcast(quint64 uid, quint16 subDevice)
     return quint32(uid) == 0xFFFFFFFFu || subDevice == 0xFFFF;
 }
 
+} // namespace
+
 // NACK reason names are protocol identifiers and stay untranslated.
 const char *nackReasonName(quint16 reason)
 {
@@ -46,8 +48,6 @@ const char *nackReasonName(quint16 reason)
     };
     return reason < std::size(names) ? names[reason] : nullptr;
 }
-
-} // namespace
 
 RDM::RDM(UsbDevice *usbDevice, QTextEdit *logPanel)
     : m_usb(usbDevice), m_logPanel(logPanel), m_clock(Clock::system()),

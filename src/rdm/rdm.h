@@ -126,5 +126,8 @@ private:
     DiscoveryProgress *m_progress;
 };
 
+// The E1.20 name of a NACK reason code, such as "NR_UNKNOWN_PID"; null for an unknown code.
+const char *nackReasonName(quint16 reason);
+
 // The one way lines reach the log panel: " hh:mm:ss: message".
 void appendLogLine(QTextEdit *panel, const QString &message);

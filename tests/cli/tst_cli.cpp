@@ -41,6 +41,16 @@ private:
         return path;
     }
 
+    QString writeBatch(const QStringList &lines)
+    {
+        const QString path = m_scratch.filePath(QStringLiteral("batch%1.txt").arg(++m_written));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return QString();
+        file.write(lines.join(QLatin1Char('\n')).toUtf8());
+        return path;
+    }
+
     QTemporaryDir m_scratch;
     int m_written = 0;
 
@@ -86,9 +96,9 @@ private slots:
             << QStringList{"Sending SET request", ack, "result: 0", "data:"} << QStringList();
         QTest::newRow("GET of an unknown PID") << workshopScenario << QStringList{"get", dimmer, "0x7FE0"} << 4
             << QStringList{"Response error - NACK response received: NR_UNKNOWN_PID", "result: -3"}
-            << QStringList{"orv-rdm-cli: GET of 0x7FE0 to 4F52:00000101 failed (-3): NACK response received: NR_UNKNOWN_PID"};
+            << QStringList{"orv-rdm-cli: GET of 0x7FE0 to 4F52:00000101 failed: NACK: NR_UNKNOWN_PID"};
         QTest::newRow("nothing attached") << writeScenario({}) << QStringList{"discover"} << 2 << QStringList()
-                                          << QStringList{"orv-rdm-cli: no interface found"};
+                                          << QStringList{"orv-rdm-cli: no interface found", "to try without one, set RB604_SIMULATOR=demo."};
         QTest::newRow("interface lost in the middle of a full read") << writeScenario(unplugging)
             << QStringList{"info", dimmer} << 3 << QStringList()
             << QStringList{"orv-rdm-cli: the interface was lost: a USB transfer failed"};
@@ -109,6 +119,64 @@ private slots:
             QVERIFY2(errorLines.contains(error), qPrintable(run.err));
         if (errors.isEmpty())
             QCOMPARE(run.err, QString());
+    }
+
+    void batch_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("out");
+        QTest::addColumn<QString>("error"); // the last line of the error output
+
+        const QString setAddress = QStringLiteral("set 7FF1:00010001 DMX_START_ADDRESS --data 0021");
+        const QString getAddress = QStringLiteral("get 7FF1:00010001 DMX_START_ADDRESS");
+        const QString unknownPid = QStringLiteral("get 7FF1:00010001 0x7FE0");
+        const QStringList setDone{"Sending SET request", "ACK response received", "result: 0", "data:"};
+        const QStringList readBack{"ACK response received", "result: 0", "data: 0021"};
+        const QStringList nacked{"Response error - NACK response received: NR_UNKNOWN_PID", "result: -3"};
+
+        QTest::newRow("set then get reads the new value back")
+            << QStringList{"# re-address the par", setAddress, "", getAddress} << QStringList() << 0 << setDone + readBack
+            << QString();
+        QTest::newRow("failing line stops the batch") << QStringList{setAddress, unknownPid, getAddress} << QStringList()
+                                                      << 4 << setDone + nacked << "orv-rdm-cli: line 2 failed with exit status 4";
+        QTest::newRow("keep going runs the rest") << QStringList{unknownPid, setAddress, getAddress}
+                                                  << QStringList{"--keep-going"} << 4 << nacked + setDone + readBack
+                                                  << "orv-rdm-cli: line 1 failed with exit status 4";
+        QTest::newRow("malformed line sends nothing") << QStringList{setAddress, "get 7FF1:00010001"} << QStringList()
+                                                      << 64 << QStringList()
+                                                      << "orv-rdm-cli: line 2: get needs UID and PID, 1 given";
+    }
+
+    void batch()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, options);
+        const CliRun run = runCli(QStringList{QStringLiteral("batch"), writeBatch(lines)} + options, QStringLiteral("demo"));
+        QTEST(run.exitCode, "exitCode");
+        QTEST(CliRun::lines(run.out), "out");
+        QTEST(CliRun::lines(run.err).value(CliRun::lines(run.err).size() - 1), "error");
+    }
+
+    void getAndSetAsJson()
+    {
+        const CliRun run = runCli({QStringLiteral("batch"), writeBatch({"set 7FF1:00010001 DEVICE_LABEL --data 4c656674 --json",
+                                                                        "get 7FF1:00010001 DEVICE_LABEL --json"})},
+                                  QStringLiteral("demo"));
+        QCOMPARE(run.exitCode, 0);
+        const QStringList objects = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(objects.size(), 2);
+        const QJsonObject set = QJsonDocument::fromJson(objects.at(0).toUtf8()).object();
+        const QJsonObject get = QJsonDocument::fromJson(objects.at(1).toUtf8()).object();
+        QCOMPARE(set.value(QLatin1String("data")).toString(), QString());
+        QCOMPARE(get.value(QLatin1String("uid")).toString(), QStringLiteral("7FF1:00010001"));
+        QCOMPARE(get.value(QLatin1String("subDevice")).toInt(-1), 0);
+        QCOMPARE(get.value(QLatin1String("pid")).toString(), QStringLiteral("0x0082"));
+        QCOMPARE(get.value(QLatin1String("result")).toInt(-1), 0);
+        QCOMPARE(get.value(QLatin1String("data")).toString(), QStringLiteral("4c656674"));
+        QCOMPARE(CliRun::lines(get.value(QLatin1String("log")).toVariant().toStringList().join(QLatin1Char('\n'))),
+                 QStringList{"ACK response received"});
     }
 
     void discoverAndReportTheDemoRig()

@@ -2,25 +2,35 @@
 #include "cli/commandline.h"
 #include "cli/textprogressbar.h"
 
+#include <QTemporaryFile>
 #include <QTextStream>
 #include <QtTest>
 
 namespace {
 
-// The command line as parsed, in one line, or the error the user is shown.
+// The command line as parsed, in one line.
+QString described(const CommandLine &line)
+{
+    static const char *const commands[] = {"list", "discover", "info", "get", "set", "report", "batch"};
+    return QStringLiteral("%1 interface %2 %3 uid %4 pid %5 sub %6 data [%7]%8%9")
+               .arg(QLatin1String(commands[int(line.command)])).arg(line.interfaceIndex)
+               .arg(line.discovery == DiscoveryRun::Full ? QStringLiteral("full") : QStringLiteral("additional"))
+               .arg(line.uid, 12, 16, QLatin1Char('0')).arg(line.pid, 4, 16, QLatin1Char('0')).arg(line.subDevice)
+               .arg(QString::fromLatin1(line.data.toHex()), line.trace ? QStringLiteral(" trace") : QString(),
+                    line.helpRequested ? QStringLiteral(" help") : QString())
+           + (line.format == OutputFormat::Json ? QStringLiteral(" json") : QString())
+           + (line.batchFailure == BatchFailure::KeepGoing ? QStringLiteral(" keep-going") : QString())
+           + (line.files.isEmpty() ? QString() : QStringLiteral(" files ") + line.files.join(QLatin1Char(',')));
+}
+
+// The command line as parsed, or the error the user is shown.
 QString parsed(const QString &arguments)
 {
     CommandLine line;
     QString error;
     if (!parseCommandLine(arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts), &line, &error))
         return error;
-    static const char *const commands[] = {"list", "discover", "info", "get", "set", "report"};
-    return QStringLiteral("%1 interface %2 %3 uid %4 pid %5 sub %6 data [%7]%8%9")
-        .arg(QLatin1String(commands[int(line.command)])).arg(line.interfaceIndex)
-        .arg(line.discovery == DiscoveryRun::Full ? QStringLiteral("full") : QStringLiteral("additional"))
-        .arg(line.uid, 12, 16, QLatin1Char('0')).arg(line.pid, 4, 16, QLatin1Char('0')).arg(line.subDevice)
-        .arg(QString::fromLatin1(line.data.toHex()), line.trace ? QStringLiteral(" trace") : QString(),
-             line.helpRequested ? QStringLiteral(" help") : QString());
+    return described(line);
 }
 
 } // namespace
@@ -52,7 +62,20 @@ private slots:
         const QString badPid = QStringLiteral("bad PID \"%1\": expected an E1.20 parameter name or a hexadecimal PID");
         const QString badData = QStringLiteral("bad data \"%1\": expected hexadecimal digit pairs, at most 231 bytes");
         const QString badSubDevice = QStringLiteral("bad sub-device \"%1\": expected 0 to 512");
+        QTest::newRow("get as JSON") << "get 1234:56789ABC DEVICE_LABEL --json"
+                                     << "get interface 0 additional" + device + "0082 sub 0 data [] json";
+        QTest::newRow("batch from a file, going on") << "batch --keep-going rig.txt"
+                                                     << "batch interface 0 additional" + none + " keep-going files rig.txt";
+        QTest::newRow("batch from standard input") << "batch" << "batch interface 0 additional" + none;
+
         QTest::newRow("no command") << QString() << "no command given";
+        QTest::newRow("get without arguments") << "get" << "get needs UID and PID, 0 given";
+        QTest::newRow("info with two UIDs") << "info 1234:56789ABC 1234:56789ABD" << "info needs UID, 2 given";
+        QTest::newRow("report with an argument") << "report now" << "report takes no arguments, 1 given";
+        QTest::newRow("batch of two files") << "batch a.txt b.txt" << "batch takes at most FILE, 2 given";
+        QTest::newRow("unknown option as typed") << "discover --fast" << "unknown option \"--fast\"";
+        QTest::newRow("unknown short option") << "discover -q" << "unknown option \"-q\"";
+        QTest::newRow("JSON for a report") << "report --json" << "report does not take --json";
         QTest::newRow("unknown command") << "scan" << "unknown command \"scan\"";
         QTest::newRow("UID without colon") << "info 123456789ABC"
                                            << "bad UID \"123456789ABC\": expected MMMM:DDDDDDDD in hexadecimal";
@@ -71,11 +94,46 @@ private slots:
         QTEST(parsed(arguments), "outcome");
     }
 
+    void batchLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("outcome");
+
+        QTest::newRow("set with its data") << "  set 7FF1:00010001 DMX_START_ADDRESS --data 0021 "
+                                           << "set interface 0 additional uid 7ff100010001 pid 00f0 sub 0 data [0021]";
+        QTest::newRow("quoted argument") << "get \"7FF1:00010001\" DEVICE_LABEL"
+                                         << "get interface 0 additional uid 7ff100010001 pid 0082 sub 0 data []";
+        QTest::newRow("interface chosen for the whole run") << "--interface 1 discover" << "unknown option \"--interface\"";
+        QTest::newRow("trace chosen for the whole run") << "report --trace" << "unknown option \"--trace\"";
+        QTest::newRow("batch inside a batch") << "batch more.txt" << "batch cannot run inside a batch";
+    }
+
+    void batchLine()
+    {
+        QFETCH(QString, line);
+        CommandLine commandLine;
+        QString error;
+        QTEST(parseBatchLine(line, &commandLine, &error) ? described(commandLine) : error, "outcome");
+    }
+
+    void textProgressBar_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("drawn");
+
+        QTest::newRow("terminal") << int(ProgressStyle::Bar)
+                                  << "Searching for new devices, please wait...\n\r[..........] 1/30 s"
+                                     "\r[#####.....] 15/30 s\r[##########] 30/30 s\n";
+        QTest::newRow("file") << int(ProgressStyle::StartAndEnd)
+                              << "Searching for new devices, please wait...\nWaited 30 of 30 s\n";
+    }
+
     void textProgressBar()
     {
+        QFETCH(int, style);
         QString drawn;
         QTextStream stream(&drawn);
-        TextProgressBar bar(stream, 10);
+        TextProgressBar bar(stream, ProgressStyle(style), 10);
 
         bar.setValue(5); // not begun: nothing drawn
         bar.begin(nullptr, 30);
@@ -83,8 +141,14 @@ private slots:
         bar.setValue(31);
         bar.end();
         bar.end();
-        QCOMPARE(drawn, QStringLiteral("Searching for new devices, please wait...\n\r[..........] 1/30 s"
-                                       "\r[#####.....] 15/30 s\r[##########] 30/30 s\n"));
+        QTEST(drawn, "drawn");
+    }
+
+    void noBarOnAFile()
+    {
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        QCOMPARE(progressStyleFor(file.handle()), ProgressStyle::StartAndEnd);
     }
 };
 
