@@ -1,6 +1,7 @@
 // The command-line tool's argument checks, value parsing and text progress bar, in process.
 #include "cli/commandline.h"
 #include "cli/textprogressbar.h"
+#include "rdm/standardparameters.h"
 
 #include <QTemporaryFile>
 #include <QTextStream>
@@ -142,6 +143,23 @@ private slots:
         bar.end();
         bar.end();
         QTEST(drawn, "drawn");
+    }
+
+    void completionOffersEveryStandardName()
+    {
+        QFile script(QStringLiteral(ORV_COMPLETION_SCRIPT));
+        QVERIFY(script.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString text = QString::fromUtf8(script.readAll());
+        const QString listed = text.section(QLatin1Char('"'), 1, 1);
+        QStringList offered = listed.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        QStringList known;
+        for (int pid = 0; pid <= 0xFFFF; ++pid) {
+            if (const QString name = standardParameterName(quint16(pid)); !name.isEmpty())
+                known << name;
+        }
+        offered.sort();
+        known.sort();
+        QCOMPARE(offered, known);
     }
 
     void noBarOnAFile()
