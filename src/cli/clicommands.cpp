@@ -5,7 +5,9 @@
 #include "cli/clisession.h"
 #include "cli/rigreport.h"
 #include "cli/textprogressbar.h"
+#include "rdm/answerrendering.h"
 #include "rdm/devicereader.h"
+#include "rdm/parameterids.h"
 #include "rdm/recordjson.h"
 #include "rdm/uidtext.h"
 #include "usb/bytereader.h"
@@ -83,6 +85,29 @@ QString failureWords(const RDM &rdm, int result)
     return recordReason;
 }
 
+// What the renderer needs to know of the PID: a manufacturer-specific one is decoded by its
+// PARAMETER_DESCRIPTION, asked for here (after the answer was copied, since it reuses the record).
+ParameterRecord describedParameter(RDM &rdm, const CommandLine &commandLine)
+{
+    DeviceRecord record(commandLine.uid, commandLine.subDevice);
+    record.parameters[commandLine.pid].pid = commandLine.pid;
+    if (isManufacturerSpecificPid(commandLine.pid)
+        && rdm.getParameterDescription(commandLine.uid, commandLine.subDevice, commandLine.pid) >= 0)
+        record.storeParameterDescription(rdm.responseData(), rdm.responseLength());
+    return record.parameters[commandLine.pid];
+}
+
+// The decoded answer: every GET, and the one SET that answers with values.
+QString decodedValue(RDM &rdm, const CommandLine &commandLine, const QByteArray &answer)
+{
+    const auto *data = reinterpret_cast<const quint8 *>(answer.constData());
+    if (commandLine.command == CliCommand::Get)
+        return renderGetAnswer(describedParameter(rdm, commandLine), data, int(answer.size()), AnswerFormat::PlainText);
+    if (commandLine.pid == Pid::SensorValue)
+        return renderSensorValueSetAnswer(data, int(answer.size()), AnswerFormat::PlainText);
+    return QString();
+}
+
 // Success with the UIDs found, or the exit status of a failed or interrupted discovery.
 int runDiscovery(CliSession &session, DiscoveryRun run, QTextStream &err, QList<quint64> *uids)
 {
@@ -144,6 +169,7 @@ int transaction(const CommandLine &commandLine, CliSession &session, QTextStream
     const bool answered = result == 0 && !broadcast;
     const QByteArray answer = answered ? QByteArray(reinterpret_cast<const char *>(rdm.responseData()), rdm.responseLength())
                                        : QByteArray();
+    const QString value = answered ? decodedValue(rdm, commandLine, answer) : QString();
 
     if (commandLine.format == OutputFormat::Json) {
         const QJsonObject outcome{
@@ -152,6 +178,7 @@ int transaction(const CommandLine &commandLine, CliSession &session, QTextStream
             {QStringLiteral("pid"), pidText(commandLine.pid)},
             {QStringLiteral("result"), result},
             {QStringLiteral("data"), answered ? QJsonValue(QString::fromLatin1(answer.toHex())) : QJsonValue()},
+            {QStringLiteral("value"), value.isEmpty() ? QJsonValue() : QJsonValue(value)},
             {QStringLiteral("log"), QJsonArray::fromStringList(log)},
         };
         out << QJsonDocument(outcome).toJson(QJsonDocument::Compact) << '\n';
@@ -160,6 +187,8 @@ int transaction(const CommandLine &commandLine, CliSession &session, QTextStream
         out << "result: " << result << '\n';
         if (answered)
             out << "data:" << (answer.isEmpty() ? QByteArray() : ' ' + answer.toHex()) << '\n';
+        if (!value.isEmpty())
+            out << "value: " << value << '\n';
     }
     if (reportLoss(session, err))
         return CliExit::InterfaceLost;

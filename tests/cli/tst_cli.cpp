@@ -89,7 +89,8 @@ private slots:
         unplugging.replace(0, unit);
 
         QTest::newRow("GET of the start address") << workshopScenario << QStringList{"get", dimmer, "DMX_START_ADDRESS"} << 0
-            << QStringList{ack, "result: 0", QStringLiteral("data: %1").arg(startAddress, 4, 16, QLatin1Char('0'))}
+            << QStringList{ack, "result: 0", QStringLiteral("data: %1").arg(startAddress, 4, 16, QLatin1Char('0')),
+                           QStringLiteral("value: DMX start address: %1").arg(startAddress)}
             << QStringList();
         QTest::newRow("SET of the start address") << workshopScenario
             << QStringList{"set", dimmer, "DMX_START_ADDRESS", "--data", "0021"} << 0
@@ -133,7 +134,7 @@ private slots:
         const QString getAddress = QStringLiteral("get 7FF1:00010001 DMX_START_ADDRESS");
         const QString unknownPid = QStringLiteral("get 7FF1:00010001 0x7FE0");
         const QStringList setDone{"Sending SET request", "ACK response received", "result: 0", "data:"};
-        const QStringList readBack{"ACK response received", "result: 0", "data: 0021"};
+        const QStringList readBack{"ACK response received", "result: 0", "data: 0021", "value: DMX start address: 33"};
         const QStringList nacked{"Response error - NACK response received: NR_UNKNOWN_PID", "result: -3"};
 
         QTest::newRow("set then get reads the new value back")
@@ -159,6 +160,25 @@ private slots:
         QTEST(CliRun::lines(run.err).value(CliRun::lines(run.err).size() - 1), "error");
     }
 
+    void getPrintsTheDecodedValue()
+    {
+        const CliRun run = runCli({QStringLiteral("batch"), writeBatch({"get 7FF1:00010001 DEVICE_LABEL",
+                                                                        "get 7FF1:00010001 DEVICE_INFO",
+                                                                        "get 7FF1:00010001 SENSOR_VALUE --data 00",
+                                                                        "get 7FF1:00010001 0x8001"})},
+                                  QStringLiteral("demo"));
+        QCOMPARE(run.exitCode, 0);
+        const QStringList values = CliRun::lines(run.out).filter(QRegularExpression(QStringLiteral("^value: ")));
+        QCOMPARE(values, QStringList({
+            "value: Device Label: Stage left par",
+            "value: Device info: protocol major: 1; protocol minor: 0; device model id: 0x0101; product category: "
+            "Fixture Fixed (0x0101); software version id:  (0x02040001); DMX footprint: 8; current personality: 2; "
+            "personality count: 3; DMX start address: 1; subdevice count: 0; sensor count: 1",
+            "value: Sensor value: sensor number: 0; present value: 41; lowest: 19; highest: 63; recorded: 40",
+            "value: Fan mode: unsigned bytes: 1",
+        }));
+    }
+
     void getAndSetAsJson()
     {
         const CliRun run = runCli({QStringLiteral("batch"), writeBatch({"set 7FF1:00010001 DEVICE_LABEL --data 4c656674 --json",
@@ -175,6 +195,7 @@ private slots:
         QCOMPARE(get.value(QLatin1String("pid")).toString(), QStringLiteral("0x0082"));
         QCOMPARE(get.value(QLatin1String("result")).toInt(-1), 0);
         QCOMPARE(get.value(QLatin1String("data")).toString(), QStringLiteral("4c656674"));
+        QCOMPARE(get.value(QLatin1String("value")).toString(), QStringLiteral("Device Label: Left"));
         QCOMPARE(CliRun::lines(get.value(QLatin1String("log")).toVariant().toStringList().join(QLatin1Char('\n'))),
                  QStringList{"ACK response received"});
     }
