@@ -38,7 +38,19 @@ bool InterfaceMemory::writePage(quint32 address, const QByteArray &page)
 {
     if (page.size() != pageSize || address < applicationStart || (address - flashStart) % pageSize != 0)
         return false;
-    return program(address, page);
+    QByteArray stored = page;
+    const auto worn = m_wornPages.find(address);
+    if (worn != m_wornPages.end() && worn.value() != 0) {
+        stored[0] = char(~stored.at(0));
+        if (worn.value() > 0)
+            --worn.value();
+    }
+    return program(address, stored);
+}
+
+void InterfaceMemory::wearPage(quint32 address, int writes)
+{
+    m_wornPages.insert(address, writes);
 }
 
 bool InterfaceMemory::program(quint32 address, const QByteArray &bytes)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QtGlobal>
 
 class InterfaceMemory
@@ -24,6 +25,9 @@ public:
     QByteArray read(quint32 address, int length) const;
     // Programs one whole, aligned application page; the bootloader area is protected.
     bool writePage(quint32 address, const QByteArray &page);
+    // A worn page: the next `writes` programmings of the page at address leave its first byte wrong
+    // (-1: every one), as a flash cell that no longer takes its charge.
+    void wearPage(quint32 address, int writes);
     // Writes anywhere in the flash, as a production programmer would; false outside it.
     bool program(quint32 address, const QByteArray &bytes);
 
@@ -34,4 +38,5 @@ public:
 
 private:
     QByteArray m_flash;
+    QMap<quint32, int> m_wornPages; // page address: failing writes left
 };
