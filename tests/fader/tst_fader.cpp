@@ -1,0 +1,311 @@
+// The DMX fader against the simulated interface: what every way of changing a level sends.
+#include "enginerig.h"
+#include "fader/dmxfaderdialog.h"
+#include "rdm/devicerecord.h"
+#include "settings/settings.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+class TestFader : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<EngineRig> rig;
+
+    std::unique_ptr<DMXFaderDialog> open(const DeviceRecord *device = nullptr)
+    {
+        auto fader = std::make_unique<DMXFaderDialog>(nullptr, rig->rdm.get(), device);
+        rig->backend.clearTransferLog();
+        return fader;
+    }
+    static QTableWidget *grid(QWidget *fader)
+    {
+        return fader->findChild<QTableWidget *>(QStringLiteral("tableWidgetLevels"));
+    }
+    static QTableWidgetItem *cell(QWidget *fader, int slot)
+    {
+        return grid(fader)->item((slot - 1) / 20, (slot - 1) % 20);
+    }
+    static void showSliders(QWidget *fader)
+    {
+        auto *tabs = fader->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+        tabs->setCurrentWidget(fader->findChild<QWidget *>(QStringLiteral("tabSliders")));
+    }
+    static void wheel(QTableWidget *table, int delta, Qt::KeyboardModifiers modifiers)
+    {
+        const QPointF at(5, 5);
+        QWheelEvent event(at, table->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(table->viewport(), &event);
+    }
+    static void clickCell(QTableWidget *table, int row, int column, Qt::KeyboardModifiers modifiers)
+    {
+        const QRect rect = table->visualItemRect(table->item(row, column));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, modifiers, rect.center());
+    }
+
+private slots:
+    void initTestCase() { nameSettingsStore(); }
+    void init()
+    {
+        QSettings().clear();
+        writeDefaultSettings();
+        rig = std::make_unique<EngineRig>();
+        QVERIFY(rig->connected);
+    }
+    void cleanup() { rig.reset(); }
+
+    void openingTakesControlAndSendsTheKeptLevels()
+    {
+        rig->rdm->dmxLevels()[16] = 200;
+        rig->rdm->dmxLevels()[511] = 7;
+        DMXFaderDialog fader(nullptr, rig->rdm.get(), nullptr);
+        QCOMPARE(rig->requests(), QList<int>({14, 12}));
+        QCOMPARE(rig->sent(14), QStringList{""});
+        const QStringList levels = rig->sent(12);
+        QCOMPARE(levels.first().size(), 514 * 2);
+        QCOMPARE(levels.first().left(4 + 34), QStringLiteral("0000") + QString(32, QLatin1Char('0')) + "c8");
+        QCOMPARE(levels.first().right(2), QStringLiteral("07"));
+        QVERIFY(rig->interface->firmware().isDmxControlActive());
+        QCOMPARE(rig->interface->firmware().dmxLevels()[16], 200);
+
+        QCOMPARE(fader.objectName(), QStringLiteral("DMXFader"));
+        QCOMPARE(fader.windowTitle(), QStringLiteral("DMX Fader"));
+        QCOMPARE(fader.minimumSize(), QSize(700, 800));
+        QVERIFY(fader.isModal());
+        QCOMPARE(fader.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->currentWidget()->objectName(),
+                 QStringLiteral("tabGrid"));
+        QTableWidget *table = grid(&fader);
+        QCOMPARE(table->rowCount(), 26);
+        QCOMPARE(table->columnCount(), 20);
+        QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("+01"));
+        QCOMPARE(table->horizontalHeaderItem(19)->text(), QStringLiteral("+20"));
+        QCOMPARE(table->verticalHeaderItem(0)->text(), QStringLiteral("00"));
+        QCOMPARE(table->verticalHeaderItem(25)->text(), QStringLiteral("500"));
+        QCOMPARE(cell(&fader, 17)->text(), QStringLiteral("200"));
+        QCOMPARE(cell(&fader, 512)->text(), QStringLiteral("7"));
+        QCOMPARE(table->item(25, 19)->text(), QStringLiteral("0"));
+    }
+
+    void editingACell_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("sent");
+        QTest::newRow("slot 17 at 200") << 0 << 16 << QStringList{"1000c8"};
+        QTest::newRow("slot 512, the last") << 25 << 11 << QStringList{"ff01c8"};
+        QTest::newRow("past the last slot nothing is sent") << 25 << 12 << QStringList();
+    }
+    void editingACell()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QStringList, sent);
+        const auto fader = open();
+        grid(fader.get())->item(row, column)->setData(Qt::EditRole, 200u);
+        QCOMPARE(rig->sent(12), sent);
+        if (!sent.isEmpty())
+            QCOMPARE(rig->interface->firmware().dmxLevels()[size_t(row * 20 + column)], 200);
+    }
+
+    void deviceFootprint_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("footprint");
+        QTest::addColumn<QList<int>>("footprintSlots");
+        QTest::newRow("start 17, footprint 4") << 17 << 4 << QList<int>({17, 18, 19, 20});
+        QTest::newRow("footprint running past 512") << 510 << 8 << QList<int>({510, 511, 512});
+        QTest::newRow("no start address") << 0 << 2 << QList<int>({1});
+        QTest::newRow("footprint 0") << 17 << 0 << QList<int>();
+    }
+    void deviceFootprint()
+    {
+        QFETCH(int, start);
+        QFETCH(int, footprint);
+        QFETCH(QList<int>, footprintSlots);
+        DeviceRecord device(0x4F52000000A1);
+        device.dmxStartAddress = quint16(start);
+        device.dmxFootprint = quint16(footprint);
+        const auto fader = open(&device);
+
+        QList<int> yellow;
+        for (int slot = 1; slot <= 512; ++slot) {
+            if (cell(fader.get(), slot)->background().color() == QColor(Qt::yellow))
+                yellow.append(slot);
+        }
+        QCOMPARE(yellow, footprintSlots);
+        QStringList labels;
+        for (const QLabel *label : fader->findChildren<QLabel *>())
+            labels.append(label->text());
+        QStringList expected;
+        for (int slot : footprintSlots)
+            expected.append(QStringLiteral("[%1]").arg(slot));
+        QCOMPARE(labels, expected);
+    }
+
+    void movingAFader_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("slider") << "verticalSliderSlot20";
+        QTest::newRow("spin box") << "spinBoxSlot20";
+    }
+    void movingAFader()
+    {
+        QFETCH(QString, control);
+        DeviceRecord device(0x4F52000000A1);
+        device.dmxStartAddress = 17;
+        device.dmxFootprint = 4;
+        const auto fader = open(&device);
+        auto *slider = fader->findChild<QSlider *>(QStringLiteral("verticalSliderSlot20"));
+        auto *spinBox = fader->findChild<QSpinBox *>(QStringLiteral("spinBoxSlot20"));
+
+        // On the grid tab the bank only follows.
+        slider->setValue(30);
+        QCOMPARE(rig->sent(12), QStringList());
+
+        showSliders(fader.get());
+        if (control == QLatin1String("slider"))
+            slider->setValue(255);
+        else
+            spinBox->setValue(255);
+        QCOMPARE(rig->sent(12), QStringList{"1300ff"});
+        QCOMPARE(slider->value(), 255);
+        QCOMPARE(spinBox->value(), 255);
+        QCOMPARE(grid(fader.get())->item(0, 19)->text(), QStringLiteral("255"));
+        QCOMPARE(rig->rdm->dmxLevels()[19], 255);
+    }
+
+    void gridMovesTheFadersWithoutSendingTwice()
+    {
+        DeviceRecord device(0x4F52000000A1);
+        device.dmxStartAddress = 17;
+        device.dmxFootprint = 4;
+        const auto fader = open(&device);
+        cell(fader.get(), 18)->setData(Qt::EditRole, 99u);
+        QCOMPARE(rig->sent(12), QStringList{"110063"});
+        QCOMPARE(fader->findChild<QSlider *>(QStringLiteral("verticalSliderSlot18"))->value(), 99);
+        QCOMPARE(fader->findChild<QSpinBox *>(QStringLiteral("spinBoxSlot18"))->value(), 99);
+    }
+
+    void wheelStepsTheSelection_data()
+    {
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("sent");
+        QTest::addColumn<QString>("slot7");
+        QTest::newRow("Control and back: ten down, not below 0")
+            << -120 << int(Qt::ControlModifier) << "0400" "00" "5a" "f5" "0a" "00" << "245";
+        QTest::newRow("forward: one up, not above 255")
+            << 120 << int(Qt::NoModifier) << "0400" "04" "65" "ff" "15" "0b" << "255";
+    }
+    void wheelStepsTheSelection()
+    {
+        QFETCH(int, delta);
+        QFETCH(int, modifiers);
+        QFETCH(QString, sent);
+        QFETCH(QString, slot7);
+        const quint8 start[] = {3, 100, 255, 20, 10};
+        std::copy(std::begin(start), std::end(start), rig->rdm->dmxLevels() + 4);
+        const auto fader = open();
+        QTableWidget *table = grid(fader.get());
+        table->setRangeSelected(QTableWidgetSelectionRange(0, 4, 0, 8), true);
+        wheel(table, delta, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(rig->sent(12), QStringList{sent});
+        QCOMPARE(cell(fader.get(), 7)->text(), slot7);
+    }
+
+    void selectionDirectionGivesTheSameRange_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::newRow("top left to bottom right") << QPoint(2, 1) << QPoint(4, 2);
+        QTest::newRow("bottom right to top left") << QPoint(4, 2) << QPoint(2, 1);
+    }
+    void selectionDirectionGivesTheSameRange()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        const auto fader = open();
+        fader->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fader.get()));
+        QTableWidget *table = grid(fader.get());
+        clickCell(table, from.y(), from.x(), Qt::NoModifier);
+        clickCell(table, to.y(), to.x(), Qt::ShiftModifier);
+        QCOMPARE(table->selectedItems().size(), 6);
+        fader->findChild<QSlider *>(QStringLiteral("horizontalSliderPopup"))->setValue(1);
+        // Slots 23 to 45: index 22, count 23; only the selected cells became 1.
+        QCOMPARE(rig->sent(12),
+                 QStringList{"1600" "010101" + QString(34, QLatin1Char('0')) + "010101"});
+    }
+
+    void copyAndPaste_data()
+    {
+        QTest::addColumn<QVariant>("copiedFirst");
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("the copied levels repeat") << QVariant(10u) << "2800" "0a14" "0a14" "0a";
+        QTest::newRow("a copied text that is no level leaves the cell")
+            << QVariant(QStringLiteral("x")) << "2800" "0914" "0914" "09";
+    }
+    void copyAndPaste()
+    {
+        QFETCH(QVariant, copiedFirst);
+        QFETCH(QString, sent);
+        for (int i = 40; i < 45; ++i)
+            rig->rdm->dmxLevels()[i] = 9;
+        const auto fader = open();
+        QTableWidget *table = grid(fader.get());
+        {
+            const QSignalBlocker blocker(table);
+            cell(fader.get(), 1)->setData(Qt::EditRole, copiedFirst);
+            cell(fader.get(), 2)->setData(Qt::EditRole, 20u);
+        }
+        table->setRangeSelected(QTableWidgetSelectionRange(0, 0, 0, 1), true);
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+        table->clearSelection();
+        table->setRangeSelected(QTableWidgetSelectionRange(2, 0, 2, 4), true);
+        QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(rig->sent(12), QStringList{sent});
+    }
+
+    void everyWayOutEndsControlOnce_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Escape") << 0;
+        QTest::newRow("window closed") << 1;
+        QTest::newRow("dialog deleted while open") << 2;
+    }
+    void everyWayOutEndsControlOnce()
+    {
+        QFETCH(int, way);
+        auto fader = open();
+        fader->show();
+        if (way == 0)
+            QTest::keyClick(fader.get(), Qt::Key_Escape);
+        else if (way == 1)
+            fader->close();
+        else
+            fader.reset();
+        QCOMPARE(rig->requests(), QList<int>{15});
+        fader.reset();
+        QCOMPARE(rig->requests(), QList<int>{15});
+        QVERIFY(!rig->interface->firmware().isDmxControlActive());
+    }
+
+    void aClosedConnectionLeavesTheFaderInert()
+    {
+        const auto fader = open();
+        rig->rdm.reset();
+        cell(fader.get(), 3)->setData(Qt::EditRole, 50u);
+        fader->close();
+        QVERIFY(rig->backend.transferLog().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFader)
+#include "tst_fader.moc"

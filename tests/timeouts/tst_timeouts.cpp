@@ -1,0 +1,235 @@
+// The timing dialogs: presets, what Cancel and OK store, what OK sends and logs.
+#include "enginerig.h"
+#include "settings/settings.h"
+#include "timeouts/dmxtimeoutdialog.h"
+#include "timeouts/rdmtimeoutdialog.h"
+#include "timeouts/usbtimeoutdialog.h"
+
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QtTest>
+
+class TestTimeouts : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<EngineRig> rig;
+    RDM *engine = nullptr;
+
+    std::unique_ptr<TimeoutDialog> make(const QString &kind)
+    {
+        const EngineAccess access = [this] { return engine; };
+        if (kind == QLatin1String("DMX"))
+            return std::make_unique<DMXTimeoutDialog>(nullptr, access, &rig->panel);
+        if (kind == QLatin1String("RDM"))
+            return std::make_unique<RDMTimeoutDialog>(nullptr, access, &rig->panel);
+        return std::make_unique<USBTimeoutDialog>(nullptr, &rig->usb);
+    }
+    static QSpinBox *spinBox(QWidget *dialog, const QString &name)
+    {
+        return dialog->findChild<QSpinBox *>(name);
+    }
+    static void click(QWidget *dialog, const QString &name)
+    {
+        QPushButton *button = dialog->findChild<QPushButton *>(name);
+        QVERIFY2(button, qPrintable(name));
+        button->click();
+    }
+
+private slots:
+    void initTestCase() { nameSettingsStore(); }
+    void init()
+    {
+        QSettings().clear();
+        writeDefaultSettings();
+        rig = std::make_unique<EngineRig>();
+        QVERIFY(rig->connected);
+        engine = rig->rdm.get();
+    }
+    void cleanup() { rig.reset(); }
+
+    void windows_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("objectName");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("DMX") << "DMX" << "DMX_Dialog" << "DMX Timeout Preferences" << QSize(525, 350);
+        QTest::newRow("RDM") << "RDM" << "RDM_Dialog" << "RDM Timeout Preferences" << QSize(525, 350);
+        QTest::newRow("USB") << "USB" << "USB_Dialog" << "USB Timeout Preferences" << QSize(350, 250);
+    }
+    void windows()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, objectName);
+        QFETCH(QString, title);
+        QFETCH(QSize, size);
+        const auto dialog = make(kind);
+        QCOMPARE(dialog->objectName(), objectName);
+        QCOMPARE(dialog->windowTitle(), title);
+        QCOMPARE(dialog->minimumSize(), size);
+        QCOMPARE(dialog->maximumSize(), size);
+        QVERIFY(dialog->isModal());
+    }
+
+    void presets_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("value");
+        QTest::newRow("strict get response") << "RDM" << "pushButtonStrictGR" << "spinBoxGR" << 2800;
+        QTest::newRow("default get response") << "RDM" << "pushButtonDefaultGR" << "spinBoxGR" << 1000000;
+        QTest::newRow("strict set response") << "RDM" << "pushButtonStrictSR" << "spinBoxSR" << 2800;
+        QTest::newRow("default missing response is not the first-start 3000")
+            << "RDM" << "pushButtonDefaultMRAP" << "spinBoxMRAP" << 200;
+        QTest::newRow("strict missing response") << "RDM" << "pushButtonStrictMRAP" << "spinBoxMRAP" << 200;
+        QTest::newRow("default packet length") << "RDM" << "pushButtonDefaultLength" << "spinBoxLength" << 1000000;
+        QTest::newRow("default break") << "DMX" << "pushButtonDefaultBreak" << "spinBoxBreak" << 88;
+        QTest::newRow("strict wait") << "DMX" << "pushButtonStrictWait" << "spinBoxWait" << 100;
+        QTest::newRow("default discovery limit")
+            << "USB" << "pushButtonDefaultDiscovery" << "spinBoxDiscovery" << 150000;
+    }
+    void presets()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, button);
+        QFETCH(QString, box);
+        QFETCH(int, value);
+        const auto dialog = make(kind);
+        spinBox(dialog.get(), box)->setValue(7);
+        const QVariantMap stored = [] {
+            QVariantMap map;
+            const QSettings settings;
+            for (const QString &key : settings.allKeys())
+                map.insert(key, settings.value(key));
+            return map;
+        }();
+        click(dialog.get(), button);
+        QCOMPARE(spinBox(dialog.get(), box)->value(), value);
+        for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+            QCOMPARE(QSettings().value(it.key()), it.value());
+        QVERIFY(rig->backend.transferLog().isEmpty());
+    }
+
+    void ranges_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("entered");
+        QTest::addColumn<int>("held");
+        QTest::newRow("break 0 accepted") << "DMX" << "spinBoxBreak" << 0 << 0;
+        QTest::newRow("break above 1000000 refused") << "DMX" << "spinBoxBreak" << 1000001 << 1000000;
+        QTest::newRow("discovery response 0 refused") << "RDM" << "spinBoxDR" << 0 << 1;
+        QTest::newRow("packet length 2000000 accepted") << "RDM" << "spinBoxLength" << 2000000 << 2000000;
+        QTest::newRow("packet length above 2000000 refused") << "RDM" << "spinBoxLength" << 2000001 << 2000000;
+        QTest::newRow("standard limit 0 refused") << "USB" << "spinBoxStandard" << 0 << 1;
+    }
+    void ranges()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, box);
+        QFETCH(int, entered);
+        QFETCH(int, held);
+        const auto dialog = make(kind);
+        spinBox(dialog.get(), box)->setValue(entered);
+        QCOMPARE(spinBox(dialog.get(), box)->value(), held);
+    }
+
+    void cancelKeepsTheStoreAndShowReloadsIt()
+    {
+        setRdmGetResponseTimeout(4321);
+        const auto dialog = make(QStringLiteral("RDM"));
+        dialog->show();
+        QCOMPARE(spinBox(dialog.get(), QStringLiteral("spinBoxGR"))->value(), 4321);
+        spinBox(dialog.get(), QStringLiteral("spinBoxGR"))->setValue(99);
+        click(dialog.get(), QStringLiteral("pushButtonCancel"));
+        QVERIFY(dialog->isHidden());
+        QCOMPARE(rdmGetResponseTimeout(), 4321u);
+        dialog->show();
+        QCOMPARE(spinBox(dialog.get(), QStringLiteral("spinBoxGR"))->value(), 4321);
+        QVERIFY(rig->backend.transferLog().isEmpty());
+    }
+
+    void dmxOkStoresSendsAndLogs()
+    {
+        setDmxBreakTime(200);
+        setDmxMabTime(20);
+        setDmxInterslotTime(5);
+        setDmxWaitTime(300);
+        const auto dialog = make(QStringLiteral("DMX"));
+        dialog->show();
+        spinBox(dialog.get(), QStringLiteral("spinBoxBreak"))->setValue(88);
+        spinBox(dialog.get(), QStringLiteral("spinBoxMAB"))->setValue(8);
+        spinBox(dialog.get(), QStringLiteral("spinBoxInterslot"))->setValue(0);
+        spinBox(dialog.get(), QStringLiteral("spinBoxWait"))->setValue(100);
+        click(dialog.get(), QStringLiteral("pushButtonOk"));
+        QVERIFY(dialog->isHidden());
+        QCOMPARE(QList<quint32>({dmxBreakTime(), dmxMabTime(), dmxInterslotTime(), dmxWaitTime()}),
+                 QList<quint32>({88, 8, 0, 100}));
+        QCOMPARE(rig->sent(13), QStringList{"58000000" "08000000" "00000000" "64000000"});
+        QCOMPARE(rig->interface->firmware().dmxTiming().waitTime, 100u);
+        QCOMPARE(rig->logLines(), QStringList{"DMX Timeouts Changed"});
+    }
+
+    void rdmOkSendsInTheInterfaceOrder()
+    {
+        const auto dialog = make(QStringLiteral("RDM"));
+        const QStringList boxes{"spinBoxDR", "spinBoxGR", "spinBoxSR", "spinBoxDAP",
+                                "spinBoxMRAP", "spinBoxRBAP", "spinBoxLength"};
+        for (int i = 0; i < boxes.size(); ++i)
+            spinBox(dialog.get(), boxes.at(i))->setValue(i + 1);
+        click(dialog.get(), QStringLiteral("pushButtonOk"));
+        // Discovery response, discovery any, get, set, missing, broadcast, length.
+        QCOMPARE(rig->sent(11), QStringList{"01000000" "04000000" "02000000" "03000000" "05000000" "06000000"
+                                            "07000000"});
+        QCOMPARE(rdmDiscoveryAnyTimeout(), 4u);
+        QCOMPARE(rig->interface->firmware().rdmTiming().missingAny, 5u);
+        QCOMPARE(rig->logLines(), QStringList{"RDM Timeouts Changed"});
+    }
+
+    void failuresStillStore_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("withEngine");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("DMX transfer fails") << "DMX" << true << "Couldn't change DMX Timeouts";
+        QTest::newRow("DMX without a connection") << "DMX" << false << "Couldn't change DMX Timeouts";
+        QTest::newRow("RDM transfer fails") << "RDM" << true << "Couldn't change RDM Timeouts";
+        QTest::newRow("RDM without a connection") << "RDM" << false << "Couldn't change RDM Timeouts";
+    }
+    void failuresStillStore()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, withEngine);
+        QFETCH(QString, message);
+        const auto dialog = make(kind);
+        spinBox(dialog.get(), kind == QLatin1String("DMX") ? QStringLiteral("spinBoxWait")
+                                                          : QStringLiteral("spinBoxRBAP"))->setValue(1234);
+        if (withEngine)
+            rig->interface->faults().failTransfer(1);
+        else
+            engine = nullptr;
+        click(dialog.get(), QStringLiteral("pushButtonOk"));
+        QVERIFY(rig->logLines().contains(message));
+        QCOMPARE(kind == QLatin1String("DMX") ? dmxWaitTime() : rdmResponseBroadcastAnyTimeout(), 1234u);
+    }
+
+    void usbOkAppliesTheStandardLimitAtOnce()
+    {
+        const auto dialog = make(QStringLiteral("USB"));
+        spinBox(dialog.get(), QStringLiteral("spinBoxStandard"))->setValue(750);
+        spinBox(dialog.get(), QStringLiteral("spinBoxDiscovery"))->setValue(90000);
+        QCOMPARE(rig->usb.timeout(), 5000);
+        click(dialog.get(), QStringLiteral("pushButtonOk"));
+        QCOMPARE(rig->usb.timeout(), 750);
+        QCOMPARE(usbStandardTimeout(), 750u);
+        QCOMPARE(usbDiscoveryTimeout(), 90000u);
+        QVERIFY(rig->backend.transferLog().isEmpty());
+        QVERIFY(rig->logLines().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestTimeouts)
+#include "tst_timeouts.moc"
