@@ -3,6 +3,7 @@
 
 #include "rdm/rdm.h"
 #include "settings/settings.h"
+#include "timeouts/storedtiming.h"
 #include "ui_orv_rdm_controller.h"
 #include "usb/usbdevice.h"
 
@@ -90,10 +91,8 @@ void Orv_RDM_Controller::refreshInterfaceList()
 
 void Orv_RDM_Controller::sendStoredTiming()
 {
-    rdm->setDmxTiming(dmxBreakTime(), dmxMabTime(), dmxInterslotTime(), dmxWaitTime());
-    rdm->setRdmTiming(rdmDiscoveryResponseTimeout(), rdmDiscoveryAnyTimeout(), rdmGetResponseTimeout(),
-                      rdmSetResponseTimeout(), rdmMissingAnyTimeout(), rdmResponseBroadcastAnyTimeout(),
-                      rdmMaxLengthTimeout());
+    sendStoredDmxTiming(*rdm);
+    sendStoredRdmTiming(*rdm);
 }
 
 void Orv_RDM_Controller::slotactionRefresh()
