@@ -46,14 +46,15 @@ _orv_rdm_cli()
         if [[ $current == -* ]]; then
             COMPREPLY=($(compgen -W "--interface --trace --help" -- "$current"))
         else
-            COMPREPLY=($(compgen -W "list discover info get set report batch" -- "$current"))
+            COMPREPLY=($(compgen -W "list discover info get set report batch snapshot diff check" -- "$current"))
         fi
         return 0
     fi
 
     local options=
     case $command in
-    discover | report) options="--full" ;;
+    discover | report | snapshot | check) options="--full" ;;
+    diff) options="--json" ;;
     info) options="--sub" ;;
     get | set) options="--sub --data --json" ;;
     batch) options="--keep-going" ;;
@@ -70,7 +71,7 @@ _orv_rdm_cli()
             COMPREPLY=($(compgen -W "$_orv_rdm_cli_pids" -- "${current^^}"))
         fi
         ;;
-    batch)
+    batch | snapshot | diff | check)
         COMPREPLY=($(compgen -f -- "$current"))
         ;;
     esac

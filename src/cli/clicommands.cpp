@@ -3,7 +3,11 @@
 
 #include "cli/argumentvalues.h"
 #include "cli/clisession.h"
+#include "cli/reportdiff.h"
+#include "cli/reportfile.h"
+#include "cli/rigcheck.h"
 #include "cli/rigreport.h"
+#include "cli/rigsnapshot.h"
 #include "cli/textprogressbar.h"
 #include "rdm/answerrendering.h"
 #include "rdm/devicereader.h"
@@ -15,6 +19,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSaveFile>
 #include <QTextStream>
 #include <cstdio>
 
@@ -213,6 +218,78 @@ int report(const CommandLine &commandLine, CliSession &session, QTextStream &out
     return CliExit::Success;
 }
 
+int snapshot(const CommandLine &commandLine, const QString &interfaceText, CliSession &session, QTextStream &err)
+{
+    QList<quint64> uids;
+    if (const int status = runDiscovery(session, commandLine.discovery, err, &uids); status != CliExit::Success)
+        return status;
+    const QJsonObject scenario = readRigSnapshot(session.rdm(), uids, interfaceText);
+    if (reportLoss(session, err))
+        return CliExit::InterfaceLost;
+    const QString path = commandLine.files.constFirst();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(scenario).toJson(QJsonDocument::Indented)) < 0
+        || !file.commit())
+        return failWith(err, CliExit::CannotWrite, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    err << QStringLiteral("%1 device(s) written to %2").arg(uids.size()).arg(path) << '\n';
+    return CliExit::Success;
+}
+
+int diff(const CommandLine &commandLine, QTextStream &out, QTextStream &err)
+{
+    QString reason;
+    const std::optional<QJsonArray> oldDevices = readReportFile(commandLine.files.at(0), &reason);
+    const std::optional<QJsonArray> newDevices = oldDevices ? readReportFile(commandLine.files.at(1), &reason) : std::nullopt;
+    if (!newDevices)
+        return failWith(err, CliExit::Usage, reason);
+    const ReportDifferences differences = compareReports(*oldDevices, *newDevices);
+    if (commandLine.format == OutputFormat::Json)
+        out << QJsonDocument(differences.toJson()).toJson(QJsonDocument::Indented);
+    else
+        writeLines(out, differences.lines());
+    return differences.isEmpty() ? CliExit::Success : CliExit::Findings;
+}
+
+int checkDevices(const QJsonArray &devices, QTextStream &out)
+{
+    const QStringList problems = rigProblems(devices);
+    writeLines(out, problems);
+    if (problems.isEmpty())
+        out << "no problems found\n";
+    return problems.isEmpty() ? CliExit::Success : CliExit::Findings;
+}
+
+int checkReportFile(const CommandLine &commandLine, QTextStream &out, QTextStream &err)
+{
+    QString reason;
+    const std::optional<QJsonArray> devices = readReportFile(commandLine.files.constFirst(), &reason);
+    if (!devices)
+        return failWith(err, CliExit::Usage, reason);
+    return checkDevices(*devices, out);
+}
+
+int checkLiveRig(const CommandLine &commandLine, CliSession &session, QTextStream &out, QTextStream &err)
+{
+    QList<quint64> uids;
+    if (const int status = runDiscovery(session, commandLine.discovery, err, &uids); status != CliExit::Success)
+        return status;
+    const QJsonObject rig = readRigReport(session.rdm(), uids);
+    if (reportLoss(session, err))
+        return CliExit::InterfaceLost;
+    return checkDevices(rig.value(QLatin1String("devices")).toArray(), out);
+}
+
+// The commands that work on files alone, without an interface.
+bool isOffline(const CommandLine &commandLine)
+{
+    return commandLine.command == CliCommand::Diff || (commandLine.command == CliCommand::Check && !commandLine.files.isEmpty());
+}
+
+int runOffline(const CommandLine &commandLine, QTextStream &out, QTextStream &err)
+{
+    return commandLine.command == CliCommand::Diff ? diff(commandLine, out, err) : checkReportFile(commandLine, out, err);
+}
+
 int listInterfaces(const QStringList &interfaces, QTextStream &out)
 {
     for (int i = 0; i < interfaces.size(); ++i)
@@ -224,6 +301,8 @@ int listInterfaces(const QStringList &interfaces, QTextStream &out)
 int runConnected(const CommandLine &commandLine, const QStringList &interfaces, CliSession &session, QTextStream &out,
                  QTextStream &err)
 {
+    if (isOffline(commandLine))
+        return runOffline(commandLine, out, err);
     switch (commandLine.command) {
     case CliCommand::List:
         return listInterfaces(interfaces, out);
@@ -236,7 +315,12 @@ int runConnected(const CommandLine &commandLine, const QStringList &interfaces, 
         return transaction(commandLine, session, out, err);
     case CliCommand::Report:
         return report(commandLine, session, out, err);
+    case CliCommand::Snapshot:
+        return snapshot(commandLine, interfaces.value(commandLine.interfaceIndex), session, err);
+    case CliCommand::Check:
+        return checkLiveRig(commandLine, session, out, err);
     case CliCommand::Batch:
+    case CliCommand::Diff:
         break;
     }
     return CliExit::Usage;
@@ -297,6 +381,8 @@ int runBatch(const CommandLine &commandLine, const QList<BatchCommand> &commands
 
 int runCommand(const CommandLine &commandLine, QTextStream &out, QTextStream &err)
 {
+    if (isOffline(commandLine))
+        return runOffline(commandLine, out, err);
     QList<BatchCommand> batch;
     if (commandLine.command == CliCommand::Batch) {
         if (const int status = readBatch(commandLine, err, &batch); status != CliExit::Success)

@@ -7,10 +7,13 @@ class QTextStream;
 
 namespace CliExit {
 constexpr int Success = 0;
+// diff found differences, check found problems.
+constexpr int Findings = 1;
 constexpr int NoInterface = 2;
 constexpr int InterfaceLost = 3;
 constexpr int RdmFailure = 4;
 constexpr int Usage = 64;
+constexpr int CannotWrite = 73;
 } // namespace CliExit
 
 // Runs one command on the interface the command line names. Results go to `out`; messages, the

@@ -35,6 +35,9 @@ constexpr CommandDefinition commandDefinitions[] = {
     {"set", CliCommand::Set, ArgumentKind::DeviceAndParameter, 2, 2, "UID and PID", SubOption | DataOption | JsonOption},
     {"report", CliCommand::Report, ArgumentKind::None, 0, 0, "", FullOption},
     {"batch", CliCommand::Batch, ArgumentKind::Files, 0, 1, "FILE", KeepGoingOption},
+    {"snapshot", CliCommand::Snapshot, ArgumentKind::Files, 1, 1, "FILE", FullOption},
+    {"diff", CliCommand::Diff, ArgumentKind::Files, 2, 2, "OLD and NEW", JsonOption},
+    {"check", CliCommand::Check, ArgumentKind::Files, 0, 1, "REPORT", FullOption},
 };
 
 const struct
@@ -239,13 +242,18 @@ QString usageText()
         "  report [--full]                     discovery, then every device and sub-device as JSON\n"
         "  batch [FILE] [--keep-going]         the commands of FILE (or standard input), one per line,\n"
         "                                      over one connection\n"
+        "  snapshot FILE [--full]              discovery, then the whole rig written as a scenario file\n"
+        "                                      that RB604_SIMULATOR=FILE replays\n"
+        "  diff OLD NEW [--json]               what changed between two report files\n"
+        "  check [REPORT] [--full]             the rig's problems (overlaps, addresses, software\n"
+        "                                      versions, labels), live or from a report file\n"
         "\n"
         "Options:\n"
         "  --interface N  the interface to use, by its index in \"list\" (default 0)\n"
         "  --full         full discovery with its 30-second wait, instead of an additional one\n"
         "  --sub N        sub-device, 0 (root device, the default) to 512; set also takes 65535 (all)\n"
         "  --data HEX     parameter data as hexadecimal digit pairs, at most 231 bytes\n"
-        "  --json         print the outcome of get or set as one JSON object\n"
+        "  --json         print the outcome of get, set or diff as JSON\n"
         "  --keep-going   run the rest of a batch after a failed command\n"
         "  --trace        write the USB debug trace to standard error\n"
         "  --help         show this text\n"
@@ -255,6 +263,7 @@ QString usageText()
         "A batch line is a command as above; blank lines and lines starting with # are skipped.\n"
         "RB604_SIMULATOR=demo, or the path of a scenario file, selects the simulated interface.\n"
         "\n"
-        "Exit status: 0 success, 2 no interface, 3 interface lost, 4 RDM request failed,\n"
-        "64 bad arguments.\n");
+        "Exit status: 0 success, 1 diff found differences or check found problems,\n"
+        "2 no interface, 3 interface lost, 4 RDM request failed, 64 bad arguments or a file\n"
+        "that is not a report, 73 the snapshot could not be written.\n");
 }

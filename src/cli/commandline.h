@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-enum class CliCommand { List, Discover, Info, Get, Set, Report, Batch };
+enum class CliCommand { List, Discover, Info, Get, Set, Report, Batch, Snapshot, Diff, Check };
 enum class DiscoveryRun { Additional, Full };
 enum class BatchFailure { Stop, KeepGoing };
 enum class OutputFormat { Text, Json };

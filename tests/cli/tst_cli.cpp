@@ -23,6 +23,31 @@ QJsonObject parsedOutput(const CliRun &run)
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
 }
 
+// A report with the sensors' reading times taken out: they differ from run to run.
+QJsonObject withoutReadingTimes(const QJsonObject &report)
+{
+    QJsonArray devices = report.value(QLatin1String("devices")).toArray();
+    for (int i = 0; i < devices.size(); ++i) {
+        QJsonObject device = devices.at(i).toObject();
+        QJsonArray sensors = device.value(QLatin1String("sensors")).toArray();
+        for (int j = 0; j < sensors.size(); ++j) {
+            QJsonObject sensor = sensors.at(j).toObject();
+            sensor.remove(QLatin1String("updateTime"));
+            sensor.remove(QLatin1String("updateDate"));
+            sensors.replace(j, sensor);
+        }
+        device.insert(QStringLiteral("sensors"), sensors);
+        devices.replace(i, device);
+    }
+    return {{QStringLiteral("devices"), devices}};
+}
+
+bool writeText(const QString &path, const QString &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
+}
+
 } // namespace
 
 class TestCli : public QObject
@@ -198,6 +223,57 @@ private slots:
         QCOMPARE(get.value(QLatin1String("value")).toString(), QStringLiteral("Device Label: Left"));
         QCOMPARE(CliRun::lines(get.value(QLatin1String("log")).toVariant().toStringList().join(QLatin1Char('\n'))),
                  QStringList{"ACK response received"});
+    }
+
+    void snapshotReplaysTheDemoRig()
+    {
+        const QString snapshot = m_scratch.filePath(QStringLiteral("rig.json"));
+        const CliRun written = runCli({QStringLiteral("snapshot"), snapshot}, QStringLiteral("demo"));
+        QCOMPARE(written.exitCode, 0);
+        QCOMPARE(CliRun::lines(written.err).constLast(), QStringLiteral("8 device(s) written to %1").arg(snapshot));
+
+        const CliRun original = runCli({QStringLiteral("report")}, QStringLiteral("demo"));
+        const CliRun replayed = runCli({QStringLiteral("report")}, snapshot);
+        QCOMPARE(replayed.exitCode, 0);
+        QCOMPARE(withoutReadingTimes(parsedOutput(replayed)), withoutReadingTimes(parsedOutput(original)));
+    }
+
+    void diffListsWhatABatchChanged()
+    {
+        const QString before = m_scratch.filePath(QStringLiteral("before.json"));
+        const QString after = m_scratch.filePath(QStringLiteral("after.json"));
+        const CliRun original = runCli({QStringLiteral("report")}, QStringLiteral("demo"));
+        const CliRun changed = runCli({QStringLiteral("batch"), writeBatch({
+            "set 7FF1:00050001 DMX_START_ADDRESS --data 0065 --json",
+            "set 7FF1:00050002 DMX_START_ADDRESS --data 007D --json",
+            "set 7FF2:00000A01 DEVICE_LABEL --data 5261636b2042 --json", // "Rack B"
+            "report"})}, QStringLiteral("demo"));
+        QCOMPARE(changed.exitCode, 0);
+        QVERIFY(writeText(before, original.out));
+        QVERIFY(writeText(after, changed.out.mid(changed.out.indexOf(QLatin1String("\n{\n")) + 1)));
+
+        const CliRun same = runCli({QStringLiteral("diff"), before, before}, QString());
+        QCOMPARE(same.exitCode, 0);
+        QCOMPARE(same.out, QString());
+        const CliRun run = runCli({QStringLiteral("diff"), before, after}, QString());
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(CliRun::lines(run.out), QStringList({"7FF1:00050001: address 100 -> 101",
+                                                       "7FF1:00050002: address 112 -> 125",
+                                                       "7FF2:00000A01: label \"Dimmer rack A\" -> \"Rack B\""}));
+        const CliRun json = runCli({QStringLiteral("diff"), "--json", before, after}, QString());
+        QCOMPARE(QJsonDocument::fromJson(json.out.toUtf8()).object().value(QLatin1String("changed")).toArray().size(), 3);
+
+        const CliRun notAReport = runCli({QStringLiteral("diff"), before, workshopScenario}, QString());
+        QCOMPARE(notAReport.exitCode, 64);
+        QCOMPARE(CliRun::lines(notAReport.err).constLast(),
+                 QStringLiteral("orv-rdm-cli: %1 is not a rig report: it has no \"devices\" array").arg(workshopScenario));
+    }
+
+    void checkFindsTheOverlappingBars()
+    {
+        const CliRun run = runCli({QStringLiteral("check")}, QStringLiteral("demo"));
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(CliRun::lines(run.out), QStringList{"7FF1:00050001 and 7FF1:00050002 overlap on channels 112 to 123"});
     }
 
     void discoverAndReportTheDemoRig()

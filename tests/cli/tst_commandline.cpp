@@ -12,7 +12,7 @@ namespace {
 // The command line as parsed, in one line.
 QString described(const CommandLine &line)
 {
-    static const char *const commands[] = {"list", "discover", "info", "get", "set", "report", "batch"};
+    static const char *const commands[] = {"list", "discover", "info", "get", "set", "report", "batch", "snapshot", "diff", "check"};
     return QStringLiteral("%1 interface %2 %3 uid %4 pid %5 sub %6 data [%7]%8%9")
                .arg(QLatin1String(commands[int(line.command)])).arg(line.interfaceIndex)
                .arg(line.discovery == DiscoveryRun::Full ? QStringLiteral("full") : QStringLiteral("additional"))
@@ -68,6 +68,9 @@ private slots:
         QTest::newRow("batch from a file, going on") << "batch --keep-going rig.txt"
                                                      << "batch interface 0 additional" + none + " keep-going files rig.txt";
         QTest::newRow("batch from standard input") << "batch" << "batch interface 0 additional" + none;
+        QTest::newRow("diff as JSON") << "diff --json a.json b.json" << "diff interface 0 additional" + none + " json files a.json,b.json";
+        QTest::newRow("diff of one file") << "diff a.json" << "diff needs OLD and NEW, 1 given";
+        QTest::newRow("snapshot without a file") << "snapshot" << "snapshot needs FILE, 0 given";
 
         QTest::newRow("no command") << QString() << "no command given";
         QTest::newRow("get without arguments") << "get" << "get needs UID and PID, 0 given";
