@@ -49,6 +49,8 @@ DMXFaderDialog::DMXFaderDialog(QWidget *parent, RDM *rdm, const DeviceRecord *de
     ui->tabWidget->setCurrentWidget(ui->tabGrid);
 
     if (m_rdm) {
+        // The levels and the link belong to the connection; without it the fader has nothing to drive.
+        connect(m_rdm, &QObject::destroyed, this, &QDialog::reject);
         m_rdm->beginDmxControl();
         sendLevels(0, MyTableWidget::slotCount);
     }

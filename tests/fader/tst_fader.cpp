@@ -297,12 +297,13 @@ private slots:
         QVERIFY(!rig->interface->firmware().isDmxControlActive());
     }
 
-    void aClosedConnectionLeavesTheFaderInert()
+    void aLostConnectionClosesTheFader()
     {
         const auto fader = open();
+        fader->show();
         rig->rdm.reset();
+        QVERIFY(fader->isHidden());
         cell(fader.get(), 3)->setData(Qt::EditRole, 50u);
-        fader->close();
         QVERIFY(rig->backend.transferLog().isEmpty());
     }
 };
