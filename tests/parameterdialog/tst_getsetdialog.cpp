@@ -1,0 +1,468 @@
+// The parameter dialog against simulated responders: the request on the wire, the line in the log,
+// the forms and their pre-selections.
+#include "parameterdialog/getsetdialog.h"
+#include "parameterdialog/hexspinbox.h"
+#include "rdm/devicereader.h"
+#include "rdm/parameterids.h"
+#include "rdm/rdm.h"
+#include "settings/settings.h"
+#include "simulator/scenario.h"
+#include "usb/usbdevice.h"
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+constexpr quint64 par = 0x7FF100010001ULL;
+constexpr quint64 spot = 0x7FF100020001ULL;
+constexpr quint64 dimmerRack = 0x7FF200000A01ULL;
+
+// Two lamps in unusual states and parameters the demo rig lacks.
+const char oddRig[] = R"({"interfaces": [{"serial": "ABCDEF1", "responders": [
+    {"uid": "7FF1:000000D1", "lampState": 223, "lampOnMode": 0},
+    {"uid": "7FF1:000000D2", "lampState": 133,
+     "manufacturerParameters": [
+        {"pid": "0x8101", "description": "Tilt trim", "pdlSize": 2, "dataType": 6, "commandClass": 3,
+         "minimum": -100, "maximum": 100, "default": 0, "value": -40},
+        {"pid": "0x8102", "description": "Zone levels", "pdlSize": 6, "dataType": 5, "commandClass": 3,
+         "minimum": 0, "maximum": 1000, "default": 10, "value": [1, 2, 3]},
+        {"pid": "0x8103", "description": "Options", "pdlSize": 1, "dataType": 1, "commandClass": 3,
+         "value": "a0"}]}]}]})";
+
+QByteArray hex(const char *digits)
+{
+    return QByteArray::fromHex(digits);
+}
+
+} // namespace
+
+class TestGetSetDialog : public QObject
+{
+    Q_OBJECT
+
+    struct Rig
+    {
+        explicit Rig(std::unique_ptr<SimulatedBackend> bus)
+            : backend(std::move(bus))
+            , usb(backend.get())
+        { }
+        std::unique_ptr<SimulatedBackend> backend;
+        UsbDevice usb;
+        QTextEdit panel;
+        RDM rdm {&usb, &panel};
+    };
+    std::unique_ptr<Rig> rig;
+    std::unique_ptr<DeviceRecord> record;
+    std::unique_ptr<GetSetDialog> dialog;
+    QTemporaryDir folder;
+
+    bool connectTo(const QString &scenario)
+    {
+        QString error;
+        auto bus = loadScenario(scenario, &error);
+        if (!bus) {
+            qWarning() << error;
+            return false;
+        }
+        rig = std::make_unique<Rig>(std::move(bus));
+        rig->usb.collectDevices();
+        return rig->usb.connectDevice(0) == 0;
+    }
+    QString oddRigPath()
+    {
+        const QString path = folder.filePath(QStringLiteral("odd.json"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(oddRig);
+        return path;
+    }
+    // A record read as the main window reads it, and a dialog for one of its parameters.
+    void open(quint64 uid, quint16 subDevice, bool isGet, quint16 pid)
+    {
+        record = std::make_unique<DeviceRecord>(uid, subDevice);
+        readFullDetails(rig->rdm, *record);
+        ParameterRecord parameter;
+        const auto listed = record->parameters.find(pid);
+        if (listed != record->parameters.end())
+            parameter = listed->second;
+        else
+            parameter.dataType = DataType::NotDefined;
+        parameter.pid = pid;
+        dialog = std::make_unique<GetSetDialog>(nullptr, &rig->rdm, isGet, record.get(), parameter);
+        rig->backend->clearTransferLog();
+        rig->panel.clear();
+    }
+    void pressOk()
+    {
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pushButtonOk")), Qt::LeftButton);
+    }
+
+    // Destination, then sub-device, command class, PID, PDL and data of the one request sent.
+    QString request() const
+    {
+        QStringList packets;
+        for (const TransferRecord &transfer : rig->backend->transferLog()) {
+            if (transfer.request == 9)
+                packets.append(QString::fromLatin1(
+                    transfer.data.mid(3, 6).toHex() + ' ' + transfer.data.mid(18, transfer.data.size() - 20).toHex()));
+        }
+        return packets.join(QLatin1String(" | "));
+    }
+    // The last log line as the panel shows it, without its time.
+    QString lastLogLine() const
+    {
+        return rig->panel.document()->lastBlock().text().remove(
+            QRegularExpression(QStringLiteral("^\\s*\\d\\d:\\d\\d:\\d\\d: ")));
+    }
+    static QString shown(const QString &html)
+    {
+        QTextDocument document;
+        document.setHtml(html);
+        return document.firstBlock().text();
+    }
+    template <typename T> T *field(int position) const
+    {
+        return qobject_cast<T *>(dialog->inputFields().value(position));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        nameSettingsStore();
+        writeDefaultSettings();
+    }
+    void init() { QVERIFY(connectTo(QStringLiteral("demo"))); }
+    void cleanup()
+    {
+        dialog.reset();
+        record.reset();
+        rig.reset();
+    }
+
+    void getRendersTheAnswer_data()
+    {
+        QTest::addColumn<quint64>("uid");
+        QTest::addColumn<quint16>("pid");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("sent");
+        QTest::addColumn<QString>("line");
+
+        QTest::newRow("device info") << par << Pid::DeviceInfo << -1 << "7ff100010001 000020006000"
+                                     << "Device info:<br>protocol major: 1<br>protocol minor: 0<br>device model id: "
+                                        "0x0101<br>product category: Fixture Fixed (0x0101)<br>software version id:  "
+                                        "(0x02040001)<br>DMX footprint: 8<br>current personality: 2<br>personality "
+                                        "count: 3<br>DMX start address: 1<br>subdevice count: 0<br>sensor count: 1  ";
+        QTest::newRow("sensor definition whose byte 12 is 2")
+            << spot << Pid::SensorDefinition << 0 << "7ff100020001 00002002000100"
+            << "Sensor definition:<br>sensor number: 0<br>type: Temperature (0x00)<br>"
+               "unit: \u00B0C (0x01)<br>prefix: None (0x00)<br>range min: 0<br>range "
+               "max: 150<br>normal min: 20<br>normal max: 110<br>lowest/highest "
+               "detected values supported: Yes<br>recorded value supported: No<br>"
+               "name: Lamp housing";
+        QTest::newRow("slot info") << par << Pid::SlotInfo << -1 << "7ff100010001 000020012000"
+                                   << "Slot infos:<br>slot offset: 0  slot type: primary (0x00)  slot label id: "
+                                      "intensity (0x0001)<br>slot offset: 1  slot type: fine control for slot 0 "
+                                      "(0x01)  slot label id: Unknown (0x0000)<br>";
+        QTest::newRow("unsigned parameter description")
+            << par << Pid::ParameterDescription << 1 << "7ff100010001 0000200051028002"
+            << "Parameter description:<br>pid: 0x8002<br>pdl size: 2<br>data type: Unsigned word (16 bit) (0x05)<br>"
+               "command class: CC_GET_SET (0x03)";
+        QTest::newRow("status messages") << dimmerRack << Pid::StatusMessages << 3 << "7ff200000a01 00002000300103"
+                                         << "Status messages:<br>sub device: 7<br>status type: STATUS_ERROR (0x04)  "
+                                            "message id: 0x0044  value 1: 0  value 2: 0<br>";
+        QTest::newRow("manufacturer word") << par << quint16(0x8002) << -1 << "7ff100010001 000020800200"
+                                           << "White point:<br>unsigned words:<br>3200 ";
+    }
+    void getRendersTheAnswer()
+    {
+        QFETCH(quint64, uid);
+        QFETCH(quint16, pid);
+        QFETCH(int, choice);
+        QFETCH(QString, sent);
+        QFETCH(QString, line);
+        open(uid, 0, true, pid);
+        if (choice >= 0)
+            field<QComboBox>(0)->setCurrentIndex(choice);
+        dialog->show();
+        pressOk();
+        QCOMPARE(request(), sent);
+        QVERIFY2(lastLogLine().startsWith(shown(line)), qPrintable(lastLogLine()));
+        QVERIFY(dialog->isHidden());
+    }
+
+    // Every parameter a demo device lists for GET and answers with an ACK comes back decoded.
+    void everyListedParameterReads()
+    {
+        QFile file(QStringLiteral(":/simulator/demo.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonArray responders = QJsonDocument::fromJson(file.readAll())["interfaces"][0]["responders"].toArray();
+        QStringList failures;
+        int decoded = 0;
+        for (const QJsonValue &responder : responders) {
+            DeviceRecord device(responder["uid"].toString().remove(QLatin1Char(':')).toULongLong(nullptr, 16));
+            readFullDetails(rig->rdm, device);
+            for (const auto &[pid, parameter] : device.parameters) {
+                if (!(parameter.commandClass & ParameterCommandClass::Get))
+                    continue;
+                GetSetDialog get(nullptr, &rig->rdm, true, &device, parameter);
+                rig->panel.clear();
+                get.slotOkButtonClick();
+                const QStringList lines = rig->panel.toPlainText().split(QLatin1Char('\n'));
+                if (!lines.first().endsWith(QLatin1String("ACK response received")))
+                    continue;
+                ++decoded;
+                if (lines.size() < 2 || lines.last().contains(QLatin1String("(truncated)")))
+                    failures.append(QString::number(device.uid, 16) + QLatin1Char(' ') + QString::number(pid, 16));
+            }
+        }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1String(", "))));
+        QVERIFY2(decoded > 100, qPrintable(QString::number(decoded)));
+    }
+
+    void signedParameterDescription()
+    {
+        QVERIFY(connectTo(oddRigPath()));
+        open(0x7FF1000000D2ULL, 0, true, Pid::ParameterDescription);
+        pressOk();
+        QCOMPARE(request(), QStringLiteral("7ff1000000d2 0000200051028101"));
+        QVERIFY2(lastLogLine().contains(shown("min value:-100<br>max value:100<br>default value:0")),
+            qPrintable(lastLogLine()));
+    }
+
+    void setRecipients_data()
+    {
+        QTest::addColumn<int>("recipient");
+        QTest::addColumn<QString>("sent");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("selected device") << 0 << "7ff100010001 00003000820450617273"
+                                         << "ACK response received";
+        QTest::newRow("manufacturer broadcast") << 1 << "7ff1ffffffff 00003000820450617273"
+                                                << "SET Broadcast sent.";
+        QTest::newRow("all devices") << 2 << "ffffffffffff 00003000820450617273"
+                                     << "SET Broadcast sent.";
+        QTest::newRow("all sub-devices") << 3 << "7ff100010001 ffff3000820450617273"
+                                         << "SET Broadcast sent.";
+    }
+    void setRecipients()
+    {
+        QFETCH(int, recipient);
+        QFETCH(QString, sent);
+        QFETCH(QString, log);
+        open(par, 0, false, Pid::DeviceLabel);
+        QCOMPARE(field<QComboBox>(0)->itemText(0), QStringLiteral("Selected device:0x7ff100010001"));
+        QCOMPARE(field<QLineEdit>(1)->text(), QStringLiteral("Stage left par"));
+        field<QComboBox>(0)->setCurrentIndex(recipient);
+        field<QLineEdit>(1)->setText(QStringLiteral("Pars"));
+        pressOk();
+        QCOMPARE(request(), sent);
+        QCOMPARE(lastLogLine(), log);
+    }
+
+    void setStandardParameters_data()
+    {
+        QTest::addColumn<quint16>("pid");
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<QString>("readBack");
+        QTest::newRow("start address") << Pid::DmxStartAddress << QList<int> {1} << "0001"
+                                       << "0001";
+        QTest::newRow("personality") << Pid::DmxPersonality << QList<int> {2} << "03"
+                                     << "0303";
+        QTest::newRow("display invert") << Pid::DisplayInvert << QList<int> {1} << "01"
+                                        << "01";
+        QTest::newRow("device hours") << Pid::DeviceHours << QList<int> {70000} << "00011170"
+                                      << "00011170";
+        QTest::newRow("manufacturer byte in range") << quint16(0x8001) << QList<int> {2} << "02"
+                                                    << "02";
+    }
+    void setStandardParameters()
+    {
+        QFETCH(quint16, pid);
+        QFETCH(QList<int>, values);
+        QFETCH(QString, data);
+        QFETCH(QString, readBack);
+        open(par, 0, false, pid);
+        for (int i = 0; i < values.size(); ++i) {
+            if (auto *combo = field<QComboBox>(1 + i))
+                combo->setCurrentIndex(values.at(i));
+            else
+                field<QSpinBox>(1 + i)->setValue(values.at(i));
+        }
+        pressOk();
+        QVERIFY2(request().endsWith(data), qPrintable(request()));
+        QCOMPARE(lastLogLine(), QStringLiteral("ACK response received"));
+        QCOMPARE(rig->rdm.quietGet(par, pid, 0, nullptr, 0), 0);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(rig->rdm.responseData()), rig->rdm.responseLength()).toHex(),
+            readBack.toLatin1());
+    }
+
+    void freeFormPacking_data()
+    {
+        QTest::addColumn<bool>("isGet");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("GET dialog") << true << 12;
+        QTest::newRow("SET dialog, the recipient counts") << false << 11;
+    }
+    void freeFormPacking()
+    {
+        QFETCH(bool, isGet);
+        QFETCH(int, rows);
+        open(par, 0, isGet, 0x8F00);
+        auto *type = dialog->findChild<QComboBox *>(QStringLiteral("comboBoxType"));
+        auto *format = dialog->findChild<QComboBox *>(QStringLiteral("comboBoxFormat"));
+        auto *add = dialog->findChild<QPushButton *>(QStringLiteral("pushButtonAdd"));
+        type->setCurrentIndex(2);
+        format->setCurrentIndex(1);
+        add->click();
+        type->setCurrentIndex(6);
+        QCOMPARE(format->count(), 1);
+        add->click();
+        type->setCurrentIndex(7);
+        add->click();
+        const int first = isGet ? 0 : 1;
+        QWidget *word = dialog->inputFields().at(first);
+        auto *hexBox = word->findChild<HexSpinBox *>();
+        hexBox->findChild<QLineEdit *>()->setText(QStringLiteral("1234"));
+        hexBox->interpretText();
+        const QList<QSpinBox *> bits = dialog->inputFields().at(first + 1)->findChildren<QSpinBox *>();
+        bits.first()->setValue(1);
+        bits.last()->setValue(1);
+        dialog->inputFields().at(first + 2)->findChild<QLineEdit *>()->setText(QStringLiteral("ab"));
+        for (int i = 0; i < 20; ++i)
+            add->click();
+        QCOMPARE(dialog->inputFields().size(), 12);
+        QCOMPARE(dialog->inputFields().size() - first, rows);
+        // Each "-" takes its own row away; the packing reads what is left.
+        for (int i = 3 + first; i < 12; ++i)
+            dialog->inputFields().constLast()->findChild<QPushButton *>(QStringLiteral("pushButtonRemove"))->click();
+        QCOMPARE(dialog->inputFields().size(), 3 + first);
+        pressOk();
+        QCOMPARE(request(), QStringLiteral("7ff100010001 0000") + (isGet ? "20" : "30") + "8f00051234816162");
+    }
+
+    void oversizedFieldsAreRefused()
+    {
+        open(par, 0, true, 0x8F00);
+        dialog->findChild<QComboBox *>(QStringLiteral("comboBoxType"))->setCurrentIndex(7);
+        dialog->findChild<QPushButton *>(QStringLiteral("pushButtonAdd"))->click();
+        dialog->findChild<QPushButton *>(QStringLiteral("pushButtonAdd"))->click();
+        dialog->inputFields().at(0)->findChild<QLineEdit *>()->setText(QString(200, QLatin1Char('a')));
+        auto *second = dialog->inputFields().at(1)->findChild<QLineEdit *>();
+        second->setText(QString(32, QLatin1Char('b')));
+        dialog->show();
+        QString warning;
+        QTimer::singleShot(0, this, [&warning] {
+            QWidget *box = QApplication::activeModalWidget();
+            warning = box ? box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text() : QString();
+            if (box)
+                box->close();
+        });
+        pressOk();
+        QCOMPARE(
+            warning, QStringLiteral("The fields hold 232 bytes of parameter data; a request carries at most 231."));
+        QCOMPARE(request(), QString());
+        QVERIFY(dialog->isVisible());
+        second->setText(QString(31, QLatin1Char('b')));
+        pressOk();
+        QVERIFY(request().endsWith("e7" + QByteArray(200, 'a').toHex() + QByteArray(31, 'b').toHex()));
+    }
+
+    void lampStatePreselection_data()
+    {
+        QTest::addColumn<quint64>("uid");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("0xDF selects the last item") << quint64(0x7FF1000000D1ULL) << "0xDF";
+        QTest::newRow("0x85 selects the first item") << quint64(0x7FF1000000D2ULL) << "LAMP_OFF (0x00)";
+    }
+    void lampStatePreselection()
+    {
+        QFETCH(quint64, uid);
+        QFETCH(QString, selected);
+        QVERIFY(connectTo(oddRigPath()));
+        open(uid, 0, false, Pid::LampState);
+        QCOMPARE(field<QComboBox>(1)->count(), 6);
+        QCOMPARE(field<QComboBox>(1)->currentText(), selected);
+    }
+
+    void startAddressZeroIsLeftUnset()
+    {
+        record = std::make_unique<DeviceRecord>(0x7FF100AB0001ULL);
+        ParameterRecord parameter;
+        parameter.pid = Pid::DmxStartAddress;
+        dialog = std::make_unique<GetSetDialog>(nullptr, &rig->rdm, false, record.get(), parameter);
+        QCOMPARE(field<QSpinBox>(1)->value(), 0);
+        QCOMPARE(field<QSpinBox>(1)->maximum(), 512);
+    }
+
+    void wordGridOfSixBytes()
+    {
+        QVERIFY(connectTo(oddRigPath()));
+        open(0x7FF1000000D2ULL, 0, false, 0x8102);
+        QCOMPARE(dialog->inputFields().size(), 4);
+        dialog->show();
+        QList<int> rows;
+        QList<int> values;
+        for (int i = 1; i < 4; ++i) {
+            rows.append(field<QSpinBox>(i)->y());
+            values.append(field<QSpinBox>(i)->value());
+        }
+        QCOMPARE(values, (QList<int> {1, 2, 3}));
+        QCOMPARE(rows.at(0), rows.at(1));
+        QVERIFY(rows.at(2) > rows.at(1));
+        field<QSpinBox>(3)->setValue(1000);
+        pressOk();
+        QCOMPARE(request(), QStringLiteral("7ff1000000d2 0000308102060001000203e8"));
+    }
+
+    void bitFieldFromTheCurrentValue()
+    {
+        QVERIFY(connectTo(oddRigPath()));
+        open(0x7FF1000000D2ULL, 0, false, 0x8103);
+        QList<int> bits;
+        for (int i = 1; i < dialog->inputFields().size(); ++i)
+            bits.append(field<QSpinBox>(i)->value());
+        QCOMPARE(bits, (QList<int> {1, 0, 1, 0, 0, 0, 0, 0}));
+        field<QSpinBox>(8)->setValue(1);
+        pressOk();
+        QCOMPARE(request(), QStringLiteral("7ff1000000d2 000030810301a1"));
+    }
+
+    void hexSpinBox_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("state");
+        QTest::newRow("upper case") << "FF" << int(QValidator::Acceptable);
+        QTest::newRow("mixed case") << "aBc1" << int(QValidator::Acceptable);
+        QTest::newRow("eight digits") << "7fffffff" << int(QValidator::Acceptable);
+        QTest::newRow("ninth digit") << "7ffffffff" << int(QValidator::Invalid);
+        QTest::newRow("not a digit") << "fg" << int(QValidator::Invalid);
+    }
+    void hexSpinBox()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, state);
+        HexSpinBox box(nullptr, 0, INT_MAX);
+        int position = 0;
+        QCOMPARE(int(box.validate(text, position)), state);
+        box.setValue(255);
+        QCOMPARE(box.text(), QStringLiteral("FF"));
+        box.findChild<QLineEdit *>()->setText(QStringLiteral("aB"));
+        box.interpretText();
+        QCOMPARE(box.value(), 0xAB);
+    }
+};
+
+QTEST_MAIN(TestGetSetDialog)
+#include "tst_getsetdialog.moc"
