@@ -26,6 +26,9 @@ public:
     // Neither the engine nor the record is owned; both must outlive the dialog. A SET dialog reads
     // the responder's current values through quiet GETs while it builds its form.
     GetSetDialog(QWidget *parent, RDM *rdm, bool isGet, DeviceRecord *record, const ParameterRecord &parameter);
+    // A command class number (1 GET, 2 SET) would turn into true for both.
+    GetSetDialog(QWidget *parent, RDM *rdm, int commandClass, DeviceRecord *record,
+                 const ParameterRecord &parameter) = delete;
 
     // Every input widget in the order it was added; a SET dialog's first is the recipient.
     const QList<QWidget *> &inputFields() const { return m_inputFields; }
