@@ -2,6 +2,7 @@
 #include "simulator/responderscenario.h"
 
 #include "simulator/scenariofields.h"
+#include "simulator/simulatedclock.h"
 #include "simulator/simulatedline.h"
 #include "simulator/simulatedresponder.h"
 #include "usb/bytewriter.h"
@@ -60,6 +61,7 @@ private:
     bool parseDmx(const Fields &fields, ResponderDevice *device);
     bool parseSlot(const Fields &fields, ResponderSlot *slot);
     bool parseSensor(const Fields &fields, ResponderSensor *sensor);
+    bool parseVariation(const Fields &fields, SensorVariation *variation);
     bool parseCounters(const Fields &fields, ResponderDevice *device);
     bool parseControls(const Fields &fields, ResponderDevice *device);
     bool parseLanguages(const Fields &fields, ResponderDevice *device);
@@ -174,7 +176,7 @@ bool ResponderParser::parseSensor(const Fields &fields, ResponderSensor *sensor)
                              QStringLiteral("normalMinimum"), QStringLiteral("normalMaximum"),
                              QStringLiteral("recordedValueSupport"), QStringLiteral("description"),
                              QStringLiteral("value"), QStringLiteral("lowest"), QStringLiteral("highest"),
-                             QStringLiteral("recorded")})
+                             QStringLiteral("recorded"), QStringLiteral("varies")})
            && fields.integer(QStringLiteral("type"), &sensor->type)
            && fields.integer(QStringLiteral("unit"), &sensor->unit)
            && fields.integer(QStringLiteral("prefix"), &sensor->prefix)
@@ -187,7 +189,46 @@ bool ResponderParser::parseSensor(const Fields &fields, ResponderSensor *sensor)
            && fields.integer(QStringLiteral("value"), &sensor->present)
            && fields.integer(QStringLiteral("lowest"), &sensor->lowest)
            && fields.integer(QStringLiteral("highest"), &sensor->highest)
-           && fields.integer(QStringLiteral("recorded"), &sensor->recorded);
+           && fields.integer(QStringLiteral("recorded"), &sensor->recorded)
+           && (!fields.contains(QStringLiteral("varies")) || !fields.contains(QStringLiteral("value"))
+               || fields.fail(fields.pathOf(QStringLiteral("varies")), QStringLiteral("replaces \"value\"; give one of them")))
+           && fields.forObject(QStringLiteral("varies"),
+                               [&](const Fields &entry) { return parseVariation(entry, &sensor->variation); });
+}
+
+bool ResponderParser::parseVariation(const Fields &fields, SensorVariation *variation)
+{
+    static const struct
+    {
+        const char *name;
+        SensorVariation::Shape shape;
+    } shapes[] = {{"sine", SensorVariation::Shape::Sine},
+                  {"triangle", SensorVariation::Shape::Triangle},
+                  {"ramp", SensorVariation::Shape::Ramp}};
+    const QString shapeKey = QStringLiteral("shape");
+    const QString periodKey = QStringLiteral("periodSeconds");
+    if (!fields.checkKeys({shapeKey, QStringLiteral("minimum"), QStringLiteral("maximum"), periodKey}))
+        return false;
+    const QString shape = fields.value(shapeKey).toString();
+    for (const auto &entry : shapes) {
+        if (shape == QLatin1String(entry.name))
+            variation->shape = entry.shape;
+    }
+    if (variation->shape == SensorVariation::Shape::Steady)
+        return fields.fail(fields.pathOf(shapeKey), QStringLiteral("expected \"sine\", \"triangle\" or \"ramp\""));
+    for (const QString &key : {QStringLiteral("minimum"), QStringLiteral("maximum"), periodKey}) {
+        if (!fields.contains(key))
+            return fields.fail(fields.pathOf(key), QStringLiteral("missing"));
+    }
+    qint64 periodSeconds = 0;
+    if (!fields.integer(QStringLiteral("minimum"), &variation->minimum)
+        || !fields.integer(QStringLiteral("maximum"), &variation->maximum)
+        || !fields.integer(periodKey, 1, 86400, &periodSeconds))
+        return false;
+    if (variation->maximum < variation->minimum)
+        return fields.fail(fields.pathOf(QStringLiteral("maximum")), QStringLiteral("expected at least \"minimum\""));
+    variation->periodMs = periodSeconds * 1000;
+    return true;
 }
 
 bool ResponderParser::parseCounters(const Fields &fields, ResponderDevice *device)
@@ -488,7 +529,7 @@ bool ResponderParser::parseSchedule(const Fields &fields, LoadedResponder *loade
 
 } // namespace
 
-bool loadResponders(SimulatedLine &line, const QJsonArray &responders, QString *error)
+bool loadResponders(SimulatedLine &line, const QJsonArray &responders, const SimulatedClock &clock, QString *error)
 {
     QList<LoadedResponder> loaded;
     QSet<quint64> uids;
@@ -505,6 +546,7 @@ bool loadResponders(SimulatedLine &line, const QJsonArray &responders, QString *
     if (!Fields::forEachObject(responders, QStringLiteral("responders"), error, parseResponder))
         return false;
     for (const LoadedResponder &entry : std::as_const(loaded)) {
+        entry.responder->setElapsedClock([&clock] { return clock.elapsedMs(); });
         if (entry.joinsAfterRequests)
             line.addResponderAfter(*entry.joinsAfterRequests, entry.responder);
         else

@@ -4,7 +4,9 @@
 #include <QJsonArray>
 #include <QString>
 
+class SimulatedClock;
 class SimulatedLine;
 
 // Adds one responder per array entry; false with a reason naming the entry on malformed input.
-bool loadResponders(SimulatedLine &line, const QJsonArray &responders, QString *error);
+// Moving sensor values follow `clock`, which must outlive the responders.
+bool loadResponders(SimulatedLine &line, const QJsonArray &responders, const SimulatedClock &clock, QString *error);

@@ -23,6 +23,19 @@ struct ResponderPersonality
     QList<ResponderSlot> slotList;   // at most `footprint` entries, slot offsets from 0
 };
 
+// A present value that moves between two values with the simulated clock, from `minimum` at time 0.
+struct SensorVariation
+{
+    enum class Shape { Steady, Sine, Triangle, Ramp };
+
+    Shape shape = Shape::Steady;
+    qint16 minimum = 0;
+    qint16 maximum = 0;
+    qint64 periodMs = 1;
+
+    qint16 valueAt(qint64 elapsedMs) const;
+};
+
 struct ResponderSensor
 {
     quint8 type = 0;
@@ -38,9 +51,12 @@ struct ResponderSensor
     qint16 lowest = 0;
     qint16 highest = 0;
     qint16 recorded = 0;
+    SensorVariation variation;
 
     bool recordsValue() const { return recordedValueSupport & 0x01; }
     bool tracksExtremes() const { return recordedValueSupport & 0x02; }
+    // Moves the present value to where its variation is at `elapsedMs`; the extremes follow.
+    void follow(qint64 elapsedMs);
 };
 
 // A manufacturer-specific parameter as PARAMETER_DESCRIPTION tells it; its value lives in the settings.

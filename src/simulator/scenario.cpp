@@ -105,7 +105,7 @@ bool ScenarioParser::parseInterface(const ScenarioFields &fields)
                              [&](const ScenarioFields &faults) { return parseFaults(faults, unit.faults()); })
         || !fields.array(QStringLiteral("responders"), &responders))
         return false;
-    if (loadResponders(unit.line(), responders, m_error))
+    if (loadResponders(unit.line(), responders, m_backend.clock(), m_error))
         return true;
     // The responder loader names the place from the responders array on.
     *m_error = fields.pathOf(*m_error);

@@ -23,7 +23,7 @@ void increment(quint16 &counter)
 } // namespace
 
 SimulatedResponder::SimulatedResponder(const ResponderState &state, const ResponderBehaviour &behaviour)
-    : m_state(state), m_clock([] { return QDateTime::currentDateTime(); })
+    : m_state(state), m_clock([] { return QDateTime::currentDateTime(); }), m_elapsed([] { return qint64(0); })
 {
     setBehaviour(behaviour);
 }
@@ -120,6 +120,7 @@ std::optional<ParameterReply> SimulatedResponder::answer(const LinePacket &reque
     }
     if (device->silent)
         return std::nullopt;
+    moveSensors(*device);
     ParameterRequest parameterRequest{m_state, *device, request.subDevice, request.data, m_clock()};
     const WriteAccess access = m_behaviour.writeProtected ? WriteAccess::Protected : WriteAccess::Allowed;
     const ParameterReply reply = answerParameter(parameterRequest, request.commandClass, request.pid, access);
@@ -136,12 +137,20 @@ ParameterReply SimulatedResponder::answerAllSubDevices(const LinePacket &request
     const WriteAccess access = m_behaviour.writeProtected ? WriteAccess::Protected : WriteAccess::Allowed;
     ParameterReply combined = ParameterReply::ack();
     for (auto it = m_state.subDevices.begin(); it != m_state.subDevices.end(); ++it) {
+        moveSensors(*it);
         ParameterRequest parameterRequest{m_state, *it, it.key(), request.data, m_clock()};
         const ParameterReply reply = answerParameter(parameterRequest, request.commandClass, request.pid, access);
         if (combined.isAck() && !reply.isAck())
             combined = reply;
     }
     return combined;
+}
+
+void SimulatedResponder::moveSensors(ResponderDevice &device) const
+{
+    const qint64 elapsedMs = m_elapsed();
+    for (ResponderSensor &sensor : device.sensors)
+        sensor.follow(elapsedMs);
 }
 
 ParameterReply SimulatedResponder::delayWithAckTimer(const LinePacket &request, const ParameterReply &reply)

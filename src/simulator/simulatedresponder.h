@@ -15,6 +15,7 @@ class SimulatedResponder : public VirtualResponder
 {
 public:
     using Clock = std::function<QDateTime()>;
+    using ElapsedClock = std::function<qint64()>;
 
     explicit SimulatedResponder(const ResponderState &state,
                                 const ResponderBehaviour &behaviour = ResponderBehaviour());
@@ -29,6 +30,8 @@ public:
     bool isMuted() const { return m_muted; }
     // The host time the real-time clock runs from; the system clock unless a test sets another.
     void setClock(Clock clock) { m_clock = std::move(clock); }
+    // Milliseconds the moving sensor values run on; they stand at time 0 until one is set.
+    void setElapsedClock(ElapsedClock clock) { m_elapsed = std::move(clock); }
 
 private:
     struct Overflow
@@ -41,6 +44,7 @@ private:
     QByteArray answerDiscovery(const LinePacket &request);
     std::optional<ParameterReply> answer(const LinePacket &request);
     ParameterReply answerAllSubDevices(const LinePacket &request);
+    void moveSensors(ResponderDevice &device) const;
     ParameterReply delayWithAckTimer(const LinePacket &request, const ParameterReply &reply);
     ParameterReply nextOverflowChunk();
     QByteArray frame(const LinePacket &request, const ParameterReply &reply) const;
@@ -50,5 +54,6 @@ private:
     ResponderBehaviour m_behaviour;
     bool m_muted = false;
     Clock m_clock;
+    ElapsedClock m_elapsed;
     std::optional<Overflow> m_overflow;
 };

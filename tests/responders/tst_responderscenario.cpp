@@ -22,8 +22,9 @@ constexpr quint64 Uid = 0x7FF100000001ULL;
 QString loadError(const QByteArray &responders)
 {
     SimulatedLine line;
+    const SimulatedClock clock(SimulatedClock::Source::Manual);
     QString reason;
-    return loadResponders(line, QJsonDocument::fromJson(responders).array(), &reason) ? QStringLiteral("loaded")
+    return loadResponders(line, QJsonDocument::fromJson(responders).array(), clock, &reason) ? QStringLiteral("loaded")
                                                                                       : reason;
 }
 
@@ -53,6 +54,8 @@ private slots:
     void demoFullDiscoveryThroughTheSeam();
     void misbehaviourBecomesItsResultCode_data();
     void misbehaviourBecomesItsResultCode();
+    void movingSensorFollowsTheSimulatedClock_data();
+    void movingSensorFollowsTheSimulatedClock();
 
 private:
     std::unique_ptr<SimulatedBackend> m_demo;
@@ -88,6 +91,24 @@ void ResponderScenarioTest::mistakesNameTheirPlace_data()
     row("misspelt key", with(R"("lable": "x")"), "responders[0].lable: unknown key");
     row("start address 513", with(R"("startAddress": 513)"),
         "responders[0].startAddress: expected an integer from 1 to 512");
+    const auto moving = [&](const char *varies) {
+        return with((R"("sensors": [{"varies": )" + QByteArray(varies) + "}]").constData());
+    };
+    row("unknown wave shape", moving(R"({"shape": "square", "minimum": 0, "maximum": 1, "periodSeconds": 1})"),
+        R"(responders[0].sensors[0].varies.shape: expected "sine", "triangle" or "ramp")");
+    row("period of 0 s", moving(R"({"shape": "sine", "minimum": 0, "maximum": 1, "periodSeconds": 0})"),
+        "responders[0].sensors[0].varies.periodSeconds: expected an integer from 1 to 86400");
+    row("period above a day", moving(R"({"shape": "sine", "minimum": 0, "maximum": 1, "periodSeconds": 86401})"),
+        "responders[0].sensors[0].varies.periodSeconds: expected an integer from 1 to 86400");
+    row("maximum below minimum", moving(R"({"shape": "ramp", "minimum": 5, "maximum": 4, "periodSeconds": 1})"),
+        R"(responders[0].sensors[0].varies.maximum: expected at least "minimum")");
+    row("minimum missing", moving(R"({"shape": "ramp", "maximum": 4, "periodSeconds": 1})"),
+        "responders[0].sensors[0].varies.minimum: missing");
+    row("fixed and moving value", with(R"("sensors": [{"value": 3, "varies": {"shape": "ramp", "minimum": 0, )"
+                                       R"("maximum": 4, "periodSeconds": 1}}])"),
+        R"(responders[0].sensors[0].varies: replaces "value"; give one of them)");
+    row("longest period and equal ends", moving(R"({"shape": "ramp", "minimum": 4, "maximum": 4, "periodSeconds": 86400})"),
+        "loaded");
 }
 
 void ResponderScenarioTest::mistakesNameTheirPlace()
@@ -180,6 +201,46 @@ void ResponderScenarioTest::misbehaviourBecomesItsResultCode()
     BackendProbe probe(*backend);
     QVERIFY(probe.connectFirst());
     QCOMPARE(exchange(probe, get(Uid, pid)), record);
+}
+
+void ResponderScenarioTest::movingSensorFollowsTheSimulatedClock_data()
+{
+    QTest::addColumn<QByteArray>("shape");
+    QTest::addColumn<qint64>("elapsedMs");
+    QTest::addColumn<QByteArray>("values");
+    const auto row = [](const char *name, const char *shape, qint64 elapsedMs, const char *values) {
+        QTest::newRow(name) << QByteArray(shape) << elapsedMs << QByteArray(values);
+    };
+    // Present, lowest and highest; the scenario's extremes are 10 and 20, the wave runs 0 to 100 in 100 s.
+    row("sine starts at the minimum", "sine", 0, "0000" "0000" "0014");
+    row("sine halfway up", "sine", 25000, "0032" "000a" "0032");
+    row("sine at the top", "sine", 50000, "0064" "000a" "0064");
+    row("triangle on the way down", "triangle", 75000, "0032" "000a" "0032");
+    row("ramp just before the end", "ramp", 99000, "0063" "000a" "0063");
+    row("ramp starts over", "ramp", 100000, "0000" "0000" "0014");
+}
+
+void ResponderScenarioTest::movingSensorFollowsTheSimulatedClock()
+{
+    QFETCH(QByteArray, shape);
+    QFETCH(qint64, elapsedMs);
+    QFETCH(QByteArray, values);
+    QTemporaryDir directory;
+    QFile file(directory.filePath(QStringLiteral("rig.json")));
+    const QByteArray rig = R"({"interfaces": [{"serial": "ABCDEF1", "responders": [{"uid": "7FF1:00000001", )"
+                           R"("sensors": [{"recordedValueSupport": 2, "lowest": 10, "highest": 20, )"
+                           R"("varies": {"shape": ")" + shape + R"(", "minimum": 0, "maximum": 100, )"
+                           R"("periodSeconds": 100}}]}]}]})";
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(rig) == rig.size());
+    file.close();
+    QString error;
+    const std::unique_ptr<SimulatedBackend> backend =
+        loadScenario(file.fileName(), &error, SimulatedClock::Source::Manual);
+    QVERIFY2(backend, qPrintable(error));
+    BackendProbe probe(*backend);
+    QVERIFY(probe.connectFirst());
+    backend->clock().advance(elapsedMs);
+    QCOMPARE(exchange(probe, get(Uid, 0x0201, QByteArray(1, '\0'))), "01090000" + values + "0000");
 }
 
 QTEST_GUILESS_MAIN(ResponderScenarioTest)
