@@ -134,14 +134,14 @@ void DeviceRecord::storeSensorDefinition(const quint8 *data, int length)
     sensor.description = latin1Text(reader.rest());
 }
 
-void DeviceRecord::storeSensorValue(const quint8 *data, int length, const QDateTime &receivedAt)
+bool DeviceRecord::storeSensorValue(const quint8 *data, int length, const QDateTime &receivedAt)
 {
     ByteReader reader = answerReader(data, length);
     if (reader.remaining() < sensorValueLength)
-        return;
+        return false;
     const auto found = sensors.find(reader.u8());
     if (found == sensors.end())
-        return;
+        return false;
     SensorRecord &sensor = found->second;
     sensor.presentValue = reader.s16();
     sensor.lowestValue = reader.s16();
@@ -149,6 +149,7 @@ void DeviceRecord::storeSensorValue(const quint8 *data, int length, const QDateT
     sensor.recordedValue = reader.s16();
     sensor.updateDate = receivedAt.date().toString(Qt::ISODate);
     sensor.updateTime = receivedAt.time().toString(Qt::TextDate);
+    return true;
 }
 
 void DeviceRecord::storePersonalities(const quint8 *data, int length)

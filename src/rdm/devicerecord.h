@@ -22,8 +22,8 @@ struct DeviceRecord
     void storeParameterDescription(const quint8 *data, int length);
     // Adds the sensor when the record does not hold it yet.
     void storeSensorDefinition(const quint8 *data, int length);
-    // Stamps the values with the local date and time of `receivedAt`.
-    void storeSensorValue(const quint8 *data, int length,
+    // Stamps the values with the local date and time of `receivedAt`; false when nothing was stored.
+    bool storeSensorValue(const quint8 *data, int length,
                           const QDateTime &receivedAt = QDateTime::currentDateTime());
     void storePersonalities(const quint8 *data, int length);
     void storePersonalityDescription(const quint8 *data, int length);

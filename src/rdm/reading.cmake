@@ -5,3 +5,5 @@ target_sources(orv_app PRIVATE
     uidtext.h uidtext.cpp
     recordjson.h recordjson.cpp
 )
+# Sensor readings over time, shared by the sensors tab and the command line's watch.
+target_sources(orv_app PRIVATE sensorhistory.h sensorhistory.cpp)
