@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-charts-dev
+    libqt6opengl6-dev  # Qt Charts' CMake package asks for Qt OpenGL
     libgl-dev libusb-1.0-0-dev
     umockdev libumockdev-dev
     xvfb xauth imagemagick
