@@ -59,3 +59,22 @@ bool isBroadcastUid(quint64 uid)
 {
     return (uid & 0xFFFFFFFFu) == 0xFFFFFFFFu;
 }
+
+std::optional<int> parseIntervalSeconds(const QString &text)
+{
+    static const QRegularExpression seconds(QStringLiteral("^([0-9]{1,5})(?:\\.([0-9]{1,3}))?$"));
+    const QRegularExpressionMatch match = seconds.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int milliseconds = match.captured(1).toInt() * 1000 + match.captured(2).leftJustified(3, QLatin1Char('0')).toInt();
+    if (milliseconds > 86400 * 1000)
+        return std::nullopt;
+    return milliseconds;
+}
+
+std::optional<int> parseCount(const QString &text)
+{
+    if (!isDecimal(text) || text.toInt() < 1)
+        return std::nullopt;
+    return text.toInt();
+}

@@ -20,5 +20,9 @@ std::optional<quint16> parseSubDevice(const QString &text, SubDeviceRange range)
 std::optional<quint16> parsePid(const QString &text);
 // Hexadecimal digit pairs, at most maximumParameterData bytes; empty text is no data.
 std::optional<QByteArray> parseParameterData(const QString &text);
+// Seconds from 0 to 86400 with at most three decimals, as milliseconds.
+std::optional<int> parseIntervalSeconds(const QString &text);
+// A decimal count from 1.
+std::optional<int> parseCount(const QString &text);
 // Device ID FFFFFFFF: every device of a manufacturer, or of all manufacturers.
 bool isBroadcastUid(quint64 uid);

@@ -1,4 +1,4 @@
-// list, discover, info, get, set and report over one interface connection.
+// list, discover, info, get, set, report, batch and watch over one interface connection.
 #include "cli/clicommands.h"
 
 #include "cli/argumentvalues.h"
@@ -8,6 +8,7 @@
 #include "cli/rigcheck.h"
 #include "cli/rigreport.h"
 #include "cli/rigsnapshot.h"
+#include "cli/sensorwatch.h"
 #include "cli/textprogressbar.h"
 #include "rdm/answerrendering.h"
 #include "rdm/devicereader.h"
@@ -319,6 +320,10 @@ int runConnected(const CommandLine &commandLine, const QStringList &interfaces, 
         return snapshot(commandLine, interfaces.value(commandLine.interfaceIndex), session, err);
     case CliCommand::Check:
         return checkLiveRig(commandLine, session, out, err);
+    case CliCommand::Watch:
+        return watchSensors(session,
+                            {commandLine.uid, commandLine.subDevice, commandLine.intervalMs, commandLine.count},
+                            *Clock::system(), out, err);
     case CliCommand::Batch:
     case CliCommand::Diff:
         break;

@@ -10,7 +10,8 @@
 
 namespace {
 
-enum CommandOption { NoOption = 0, FullOption = 1, SubOption = 2, DataOption = 4, JsonOption = 8, KeepGoingOption = 16 };
+enum CommandOption { NoOption = 0, FullOption = 1, SubOption = 2, DataOption = 4, JsonOption = 8, KeepGoingOption = 16,
+                     IntervalOption = 32, CountOption = 64 };
 
 // What the positional arguments after the command name are.
 enum class ArgumentKind { None, Device, DeviceAndParameter, Files };
@@ -38,6 +39,7 @@ constexpr CommandDefinition commandDefinitions[] = {
     {"snapshot", CliCommand::Snapshot, ArgumentKind::Files, 1, 1, "FILE", FullOption},
     {"diff", CliCommand::Diff, ArgumentKind::Files, 2, 2, "OLD and NEW", JsonOption},
     {"check", CliCommand::Check, ArgumentKind::Files, 0, 1, "REPORT", FullOption},
+    {"watch", CliCommand::Watch, ArgumentKind::Device, 1, 1, "UID", SubOption | IntervalOption | CountOption},
 };
 
 const struct
@@ -46,6 +48,7 @@ const struct
     const char *name;
 } commandOptionNames[] = {
     {FullOption, "full"}, {SubOption, "sub"}, {DataOption, "data"}, {JsonOption, "json"}, {KeepGoingOption, "keep-going"},
+    {IntervalOption, "interval"}, {CountOption, "count"},
 };
 
 enum class ParseContext { WholeRun, BatchLine };
@@ -148,6 +151,21 @@ bool readCommandValues(const CommandDefinition &definition, const QCommandLinePa
         commandLine->data = *data;
     }
 
+    if (parser.isSet(QStringLiteral("interval"))) {
+        const std::optional<int> interval = parseIntervalSeconds(parser.value(QStringLiteral("interval")));
+        if (!interval)
+            return fail(error, QStringLiteral("bad interval \"%1\": expected 0 to 86400 seconds, at most 3 decimals")
+                                   .arg(parser.value(QStringLiteral("interval"))));
+        commandLine->intervalMs = *interval;
+    }
+    if (parser.isSet(QStringLiteral("count"))) {
+        const std::optional<int> count = parseCount(parser.value(QStringLiteral("count")));
+        if (!count)
+            return fail(error, QStringLiteral("bad count \"%1\": expected 1 or more readings")
+                                   .arg(parser.value(QStringLiteral("count"))));
+        commandLine->count = *count;
+    }
+
     switch (definition.kind) {
     case ArgumentKind::None:
         return true;
@@ -170,6 +188,8 @@ bool parse(const QStringList &arguments, ParseContext context, CommandLine *comm
         {QStringLiteral("data"), QString(), QStringLiteral("HEX")},
         {QStringLiteral("json"), QString()},
         {QStringLiteral("keep-going"), QString()},
+        {QStringLiteral("interval"), QString(), QStringLiteral("S")},
+        {QStringLiteral("count"), QString(), QStringLiteral("N")},
     });
     if (context == ParseContext::WholeRun) {
         parser.addOptions({
@@ -247,6 +267,9 @@ QString usageText()
         "  diff OLD NEW [--json]               what changed between two report files\n"
         "  check [REPORT] [--full]             the rig's problems (overlaps, addresses, software\n"
         "                                      versions, labels), live or from a report file\n"
+        "  watch UID [--sub N] [--interval S] [--count N]\n"
+        "                                      read every sensor of a device again and again; one\n"
+        "                                      CSV line per sensor per reading, until N readings or Ctrl+C\n"
         "\n"
         "Options:\n"
         "  --interface N  the interface to use, by its index in \"list\" (default 0)\n"
@@ -255,6 +278,8 @@ QString usageText()
         "  --data HEX     parameter data as hexadecimal digit pairs, at most 231 bytes\n"
         "  --json         print the outcome of get, set or diff as JSON\n"
         "  --keep-going   run the rest of a batch after a failed command\n"
+        "  --interval S   seconds between two readings of watch, 0 to 86400 (default 5)\n"
+        "  --count N      readings watch takes before it ends (default: until Ctrl+C)\n"
         "  --trace        write the USB debug trace to standard error\n"
         "  --help         show this text\n"
         "\n"

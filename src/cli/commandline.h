@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-enum class CliCommand { List, Discover, Info, Get, Set, Report, Batch, Snapshot, Diff, Check };
+enum class CliCommand { List, Discover, Info, Get, Set, Report, Batch, Snapshot, Diff, Check, Watch };
 enum class DiscoveryRun { Additional, Full };
 enum class BatchFailure { Stop, KeepGoing };
 enum class OutputFormat { Text, Json };
@@ -25,6 +25,9 @@ struct CommandLine
     BatchFailure batchFailure = BatchFailure::Stop;
     // The file arguments; "-" stands for standard input.
     QStringList files;
+    // watch: milliseconds between readings, and readings (0: until interrupted).
+    int intervalMs = 5000;
+    int count = 0;
 };
 
 // The arguments without the program name. False with a message for the user on bad arguments.

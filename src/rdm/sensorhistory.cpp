@@ -25,7 +25,7 @@ int readSensorValue(RDM &rdm, DeviceRecord &record, quint8 sensor, SensorHistory
                     const QDateTime &receivedAt)
 {
     const int result = rdm.getSensorValue(record.uid, record.subDevice, sensor);
-    if (result >= 0 && record.storeSensorValue(rdm.responseData(), result, receivedAt)) {
+    if (result >= 0 && record.storeSensorValue(rdm.responseData(), rdm.responseLength(), receivedAt)) {
         // The answer names the sensor it carries; the record stored it under that number.
         const quint8 answered = rdm.responseData()[0];
         history.add(answered, receivedAt, record.sensors.at(answered).presentValue);
