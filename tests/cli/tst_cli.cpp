@@ -189,7 +189,7 @@ private slots:
     {
         const CliRun run = runCli({QStringLiteral("batch"), writeBatch({"get 7FF1:00010001 DEVICE_LABEL",
                                                                         "get 7FF1:00010001 DEVICE_INFO",
-                                                                        "get 7FF1:00010001 SENSOR_VALUE --data 00",
+                                                                        "get 7FF1:00020001 SENSOR_VALUE --data 00",
                                                                         "get 7FF1:00010001 0x8001"})},
                                   QStringLiteral("demo"));
         QCOMPARE(run.exitCode, 0);
@@ -199,7 +199,7 @@ private slots:
             "value: Device info: protocol major: 1; protocol minor: 0; device model id: 0x0101; product category: "
             "Fixture Fixed (0x0101); software version id:  (0x02040001); DMX footprint: 8; current personality: 2; "
             "personality count: 3; DMX start address: 1; subdevice count: 0; sensor count: 1",
-            "value: Sensor value: sensor number: 0; present value: 41; lowest: 19; highest: 63; recorded: 40",
+            "value: Sensor value: sensor number: 0; present value: 87; lowest: 22; highest: 104; recorded: 0",
             "value: Fan mode: unsigned bytes: 1",
         }));
     }
