@@ -20,8 +20,6 @@ constexpr int checksumWords = 0x6FFF;
 namespace UpgradeFileFormat {
 inline const QString header = QStringLiteral("Rb604 Upgrade File Header");
 inline const QString version = QStringLiteral("01");
-// Header string, version string and image as the data stream writes them.
-constexpr int fileSize = 4 + 50 + 4 + 4 + 4 + FlashLayout::imageSize;
 inline const QString sideFileName = QStringLiteral("upg.bin");
 } // namespace UpgradeFileFormat
 
