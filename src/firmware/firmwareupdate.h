@@ -7,7 +7,8 @@ class FirmwarePrompts;
 class QWidget;
 class UsbDevice;
 
-// Runs the upgrade dialog for a chosen upgrade file; returns once it is closed.
-// The caller lists the interfaces anew afterwards: a restarted unit is a new USB device.
-void runFirmwareUpdate(FirmwarePrompts &prompts, QWidget *parent, UsbDevice *usb, int connection,
+// Runs the upgrade dialog for a chosen upgrade file and returns once it is closed; false when no
+// interface was open, so nothing was asked. Otherwise the caller lists the interfaces anew: a
+// restarted unit is a new USB device.
+bool runFirmwareUpdate(FirmwarePrompts &prompts, QWidget *parent, UsbDevice *usb, int connection,
                        Clock *clock = Clock::system());

@@ -355,7 +355,7 @@ void UpgraderTest::noInterfaceNoUpgrade()
     addUnit("ABCDEF1", InterfaceMode::Application);
     RecordingPrompts prompts;
     prompts.answers = QStringList{m_file};
-    runFirmwareUpdate(prompts, nullptr, m_usb.get(), 0, m_clock.get());
+    QVERIFY(!runFirmwareUpdate(prompts, nullptr, m_usb.get(), 0, m_clock.get()));
     QCOMPARE(prompts.messages, QStringList{"USB Error|Connect Rb604 Device"});
     QCOMPARE(prompts.asked, QStringList());
     QCOMPARE(m_backend->transferLog().size(), 0);
