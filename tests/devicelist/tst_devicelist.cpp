@@ -1,0 +1,382 @@
+// The device list: tree model, sorting proxy and drag view over the demo rig's records.
+#include "devicelist/devicesorting.h"
+#include "devicelist/dragtreeview.h"
+#include "devicelist/mysortfilterproxymodel.h"
+#include "devicelist/treemodel.h"
+#include "rdm/devicereader.h"
+#include "rdm/rdm.h"
+#include "simulator/scenario.h"
+#include "usb/usbdevice.h"
+
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QDrag>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+constexpr int rackRow = 2;
+
+QString rowText(const QAbstractItemModel &model, const QModelIndex &index)
+{
+    return model.data(index).toString();
+}
+
+// Devices by their label (the two bars share a model description), detail lines by their text.
+QStringList rowTexts(const MySortFilterProxyModel &proxy, const QModelIndex &parent = QModelIndex())
+{
+    const auto &tree = static_cast<const TreeModel &>(*proxy.sourceModel());
+    QStringList texts;
+    for (int row = 0; row < proxy.rowCount(parent); ++row) {
+        const QModelIndex index = proxy.index(row, 0, parent);
+        const TreeItem *node = tree.getItem(proxy.mapToSource(index));
+        texts << (node->type == TreeItem::Device ? node->device->deviceLabel : rowText(proxy, index));
+    }
+    return texts;
+}
+
+// The model has no second column; an index into one is made by hand.
+struct ColumnProbe : TreeModel
+{
+    using TreeModel::createIndex;
+    using TreeModel::TreeModel;
+};
+
+} // namespace
+
+class TestDeviceList : public QObject
+{
+    Q_OBJECT
+
+    DeviceRecords devices;
+    SubDeviceRecords subDevices;
+
+    QModelIndex proxyRowOfLabel(const MySortFilterProxyModel &proxy, const QString &label)
+    {
+        const int row = rowTexts(proxy).indexOf(label);
+        return row < 0 ? QModelIndex() : proxy.index(row, 0);
+    }
+
+private slots:
+    // The rig is read once, the way the window reads it; every test builds its own model.
+    void initTestCase()
+    {
+        QString error;
+        std::unique_ptr<SimulatedBackend> bus
+            = loadScenario(QStringLiteral("demo"), &error, SimulatedClock::Source::Manual);
+        QVERIFY2(bus, qPrintable(error));
+        UsbDevice usb(bus.get());
+        usb.collectDevices();
+        QCOMPARE(usb.connectDevice(0), 0);
+        QTextEdit log;
+        RDM rdm(&usb, &log);
+        for (const auto &responder : bus->interfaceAt(0).line().responders()) {
+            std::unique_ptr<DeviceRecord> root = readDiscoveredDevice(rdm, responder->uid());
+            readFullDetails(rdm, *root);
+            for (std::unique_ptr<DeviceRecord> &subDevice : discoverSubDevices(rdm, *root)) {
+                readFullDetails(rdm, *subDevice);
+                subDevices.emplace(root.get(), std::move(subDevice));
+            }
+            devices.push_back(std::move(root));
+        }
+        QCOMPARE(devices.size(), size_t(8));
+        QCOMPARE(subDevices.count(devices[rackRow].get()), size_t(11));
+    }
+
+    void passesTheModelTesterThroughEveryChange()
+    {
+        TreeModel model(devices, subDevices);
+        QAbstractItemModelTester modelTester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        MySortFilterProxyModel proxy;
+        proxy.setSourceModel(&model);
+        QAbstractItemModelTester proxyTester(&proxy, QAbstractItemModelTester::FailureReportingMode::Fatal);
+
+        model.addDetailLinesToFirstDevice();
+        const QModelIndex rack = model.index(rackRow, 0);
+        model.addDetailLines(rack);
+        model.addDetailLines(model.index(4, 0, rack));
+        DeviceRecord added(0x7FF100090001ULL);
+        model.addDevice(&added, QModelIndex());
+        model.addDetailLines(model.index(model.rowCount() - 1, 0));
+        model.refreshAllDetailLines(QModelIndex());
+        model.refreshDetailLines(rack);
+        for (quint8 key = 0; key < MySortFilterProxyModel::SortKeyCount; ++key) {
+            proxy.setSortKey(key);
+            proxy.sort(key == 0 ? -1 : 0, Qt::AscendingOrder);
+            proxy.sort(key == 0 ? -1 : 0, Qt::DescendingOrder);
+        }
+        QVERIFY(model.removeRows(0, 2, rack));
+        QVERIFY(!model.removeRows(11, 3, rack));
+        QVERIFY(!model.removeRows(-1, 1, rack));
+        QCOMPARE(model.rowCount(rack), 13);
+    }
+
+    void buildsRootsThenSubDevicesWithoutDetailLines()
+    {
+        TreeModel model(devices, subDevices);
+        QCOMPARE(model.rowCount(), 8);
+        QCOMPARE(rowText(model, model.index(0, 0)), QStringLiteral("Lumora Par 7 RGBW"));
+        const QModelIndex rack = model.index(rackRow, 0);
+        QCOMPARE(model.rowCount(rack), 11);
+        QStringList numbers;
+        for (int row = 0; row < model.rowCount(rack); ++row)
+            numbers << QString::number(model.getItem(model.index(row, 0, rack))->device->subDevice);
+        QCOMPARE(numbers.join(QLatin1Char(' ')), QStringLiteral("1 2 3 4 5 6 8 9 10 11 12"));
+        QCOMPARE(model.rowCount(model.index(0, 0)), 0);
+    }
+
+    void detailLinesComeFirstAndShowTheRecord_data()
+    {
+        QTest::addColumn<quint64>("uid");
+        QTest::addColumn<int>("startAddress");
+        QTest::addColumn<QString>("uidLine");
+        QTest::addColumn<QString>("startLine");
+
+        QTest::newRow("UID padded with zeros") << quint64(0x000100000002ULL) << 1 << "UID: 0x100000002" << "DMX Start: 1";
+        QTest::newRow("start address 0 shown as N/A") << quint64(0x7FF100010001ULL) << 0 << "UID: 0x7ff100010001"
+                                                           << "DMX Start: N/A";
+        QTest::newRow("last start address") << quint64(0xFFFFFFFFFFFEULL) << 512 << "UID: 0xfffffffffffe"
+                                            << "DMX Start: 512";
+    }
+
+    void detailLinesComeFirstAndShowTheRecord()
+    {
+        QFETCH(quint64, uid);
+        QFETCH(int, startAddress);
+        QFETCH(QString, uidLine);
+        QFETCH(QString, startLine);
+
+        DeviceRecord root(uid);
+        root.modelDescription = QStringLiteral("Bar");
+        root.dmxStartAddress = quint16(startAddress);
+        root.dmxFootprint = 24;
+        DeviceRecords list;
+        SubDeviceRecords map;
+        auto subDevice = std::make_unique<DeviceRecord>(uid, 1);
+        subDevice->modelDescription = QStringLiteral("Cell");
+        map.emplace(&root, std::move(subDevice));
+        list.emplace_back(&root);
+        TreeModel model(list, map);
+        list.front().release();
+
+        const QModelIndex device = model.index(0, 0);
+        model.addDetailLines(device);
+        model.addDetailLines(device);
+        QStringList texts;
+        for (int row = 0; row < model.rowCount(device); ++row)
+            texts << rowText(model, model.index(row, 0, device));
+        QCOMPARE(texts, (QStringList{uidLine, "Desc: Bar", startLine, "DMX Footprint: 24", "Cell"}));
+        QVERIFY(model.getItem(device)->detailsAdded);
+    }
+
+    void refreshFollowsOnlyStartAndFootprint()
+    {
+        TreeModel model(devices, subDevices);
+        model.addDetailLinesToFirstDevice();
+        DeviceRecord &par = *devices.front();
+        const DeviceRecord before = par;
+        par.uid = 0x123;
+        par.modelDescription = QStringLiteral("Renamed");
+        par.dmxStartAddress = 0;
+        par.dmxFootprint = 8;
+        QSignalSpy changes(&model, &QAbstractItemModel::dataChanged);
+        model.refreshAllDetailLines(QModelIndex());
+        QStringList texts;
+        for (int row = 0; row < 4; ++row)
+            texts << rowText(model, model.index(row, 0, model.index(0, 0)));
+        par = before;
+        QCOMPARE(texts, (QStringList{"UID: 0x7ff100010001", "Desc: Lumora Par 7 RGBW", "DMX Start: N/A",
+                                     "DMX Footprint: 8"}));
+        // Every row of the three levels is reported, detail line or not.
+        QCOMPARE(changes.count(), 8 + 4 + 11);
+    }
+
+    void oneColumnAndAHorizontalHeader()
+    {
+        ColumnProbe model(devices, subDevices);
+        const QModelIndex rack = model.index(rackRow, 0);
+        QCOMPARE(model.rowCount(model.createIndex(rackRow, 1, rack.internalPointer())), 0);
+        QCOMPARE(model.rowCount(model.index(rackRow, 0)), 11);
+        QCOMPARE(model.columnCount(model.index(rackRow, 0)), 1);
+        QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Devices:"));
+        QVERIFY(!model.headerData(0, Qt::Vertical).isValid());
+        QVERIFY(!model.headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
+        QVERIFY(!model.headerData(1, Qt::Horizontal).isValid());
+        QVERIFY(!model.data(model.index(0, 0), Qt::EditRole).isValid());
+    }
+
+    void sortsEachLevelKeepingDetailLinesAbove_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QString>("devicesInOrder");
+        QTest::addColumn<bool>("subDevicesReversed");
+
+        const QString discovery = QStringLiteral("Stage left par, Truss 1 spot, Dimmer rack A, Upstage hazer, Distro "
+                                                 "monitor, Locked at the front panel, Downstage bar, Upstage bar");
+        QTest::newRow("default ascending") << 0 << 0 << discovery << false;
+        QTest::newRow("default descending keeps discovery order") << 0 << 1 << discovery << false;
+        QTest::newRow("name ascending")
+            << 1 << 0
+            << "Stage left par, Downstage bar, Upstage bar, Truss 1 spot, Locked at the front panel, Upstage hazer, "
+               "Distro monitor, Dimmer rack A"
+            << false;
+        QTest::newRow("name descending keeps equal names in order")
+            << 1 << 1
+            << "Dimmer rack A, Distro monitor, Upstage hazer, Locked at the front panel, Truss 1 spot, Downstage bar, "
+               "Upstage bar, Stage left par"
+            << false;
+        QTest::newRow("manufacturer ascending")
+            << 2 << 0
+            << "Stage left par, Truss 1 spot, Locked at the front panel, Downstage bar, Upstage bar, Upstage hazer, "
+               "Dimmer rack A, Distro monitor"
+            << false;
+        QTest::newRow("manufacturer descending")
+            << 2 << 1
+            << "Dimmer rack A, Distro monitor, Upstage hazer, Stage left par, Truss 1 spot, Locked at the front panel, "
+               "Downstage bar, Upstage bar"
+            << false;
+        QTest::newRow("type ascending")
+            << 3 << 0
+            << "Stage left par, Locked at the front panel, Truss 1 spot, Upstage hazer, Dimmer rack A, Downstage bar, "
+               "Upstage bar, Distro monitor"
+            << false;
+        QTest::newRow("type descending")
+            << 3 << 1
+            << "Distro monitor, Downstage bar, Upstage bar, Dimmer rack A, Upstage hazer, Truss 1 spot, Stage left "
+               "par, Locked at the front panel"
+            << false;
+        QTest::newRow("start address ascending puts no address first")
+            << 4 << 0
+            << "Distro monitor, Stage left par, Truss 1 spot, Downstage bar, Upstage bar, Dimmer rack A, Upstage "
+               "hazer, Locked at the front panel"
+            << false;
+        QTest::newRow("start address descending")
+            << 4 << 1
+            << "Locked at the front panel, Upstage hazer, Dimmer rack A, Upstage bar, Downstage bar, Truss 1 spot, "
+               "Stage left par, Distro monitor"
+            << true;
+        QTest::newRow("UID ascending")
+            << 5 << 0
+            << "Stage left par, Truss 1 spot, Locked at the front panel, Downstage bar, Upstage bar, Dimmer rack A, "
+               "Distro monitor, Upstage hazer"
+            << false;
+        QTest::newRow("UID descending")
+            << 5 << 1
+            << "Upstage hazer, Distro monitor, Dimmer rack A, Upstage bar, Downstage bar, Locked at the front panel, "
+               "Truss 1 spot, Stage left par"
+            << false;
+    }
+
+    void sortsEachLevelKeepingDetailLinesAbove()
+    {
+        QFETCH(int, key);
+        QFETCH(int, direction);
+        QFETCH(QString, devicesInOrder);
+        QFETCH(bool, subDevicesReversed);
+
+        TreeModel model(devices, subDevices);
+        MySortFilterProxyModel proxy;
+        proxy.setSourceModel(&model);
+        QComboBox directionBox;
+        QComboBox keyBox;
+        fillSortComboBoxes(directionBox, keyBox);
+        // Expanded before and after the sort: both must end above the sub-devices.
+        model.addDetailLines(model.index(rackRow, 0));
+        directionBox.setCurrentIndex(direction);
+        chooseSortKey(&proxy, keyBox, key, directionBox);
+        chooseSortDirection(&proxy, directionBox, direction);
+        const QModelIndex rack = proxyRowOfLabel(proxy, QStringLiteral("Dimmer rack A"));
+        model.addDetailLines(model.index(0, 0, model.index(rackRow, 0)).siblingAtRow(4));
+
+        QCOMPARE(rowTexts(proxy).join(QStringLiteral(", ")), devicesInOrder);
+        QStringList dimmers;
+        for (int number : {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12})
+            dimmers << QStringLiteral("Dimmer %1").arg(number);
+        if (subDevicesReversed)
+            std::reverse(dimmers.begin(), dimmers.end());
+        const QStringList details{"UID: 0x7ff200000a01", "Desc: Voltaris Rack 12", "DMX Start: 200",
+                                  "DMX Footprint: 12"};
+        QCOMPARE(rowTexts(proxy, rack), details + dimmers);
+        const QModelIndex firstDimmer = proxy.index(subDevicesReversed ? 14 : 4, 0, rack);
+        QCOMPARE(rowTexts(proxy, firstDimmer).join(QStringLiteral(", ")),
+                 QStringLiteral("UID: 0x7ff200000a01, Desc: Voltaris DM 2.5 kW module, DMX Start: 200, "
+                                "DMX Footprint: 1"));
+    }
+
+    void keysBeyondTheLastAreIgnored()
+    {
+        MySortFilterProxyModel proxy;
+        proxy.setSortKey(5);
+        proxy.setSortKey(6);
+        QCOMPARE(proxy.sortKey(), quint8(5));
+        proxy.setSortKey(0);
+        QCOMPARE(proxy.sortKey(), quint8(0));
+    }
+
+    void dragStartsOnlyFromADevice_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("onDetailLine");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("dragged");
+
+        QTest::newRow("device with the left button") << 1 << false << Qt::LeftButton << true;
+        QTest::newRow("device with the right button") << 1 << false << Qt::RightButton << false;
+        QTest::newRow("detail line") << 1 << true << Qt::LeftButton << false;
+        QTest::newRow("empty space below the rows") << -1 << false << Qt::LeftButton << false;
+    }
+
+    void dragStartsOnlyFromADevice()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, onDetailLine);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, dragged);
+
+        TreeModel model(devices, subDevices);
+        MySortFilterProxyModel proxy;
+        proxy.setSourceModel(&model);
+        DragTreeView view;
+        view.setModel(&proxy);
+        view.setSelectionMode(QAbstractItemView::SingleSelection);
+        view.setDragDropMode(QAbstractItemView::DragOnly);
+        QCOMPARE(view.sizeHint(), QSize(208, 360));
+        view.resize(view.sizeHint());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        // A device selected before the press must not be what a press elsewhere drags.
+        view.setCurrentIndex(proxy.index(0, 0));
+        model.addDetailLines(model.index(1, 0));
+        view.expandAll();
+
+        QModelIndex target = proxy.index(row, 0);
+        if (onDetailLine)
+            target = proxy.index(0, 0, target);
+        const QPoint press = target.isValid() ? view.visualRect(target).center()
+                                              : QPoint(10, view.viewport()->height() - 5);
+        bool started = false;
+        bool sawMimeData = false;
+        // A running drag holds its own event loop until the pointer is released.
+        QTimer::singleShot(0, &view, [&] {
+            if (auto *drag = view.findChild<QDrag *>()) {
+                started = true;
+                sawMimeData = drag->mimeData() && drag->mimeData()->formats().isEmpty()
+                    && drag->supportedActions() == Qt::CopyAction;
+                QTest::keyClick(&view, Qt::Key_Escape);
+            }
+        });
+        QTest::mousePress(view.viewport(), button, {}, press);
+        QMouseEvent move(QEvent::MouseMove, press + QPoint(1, 1), view.viewport()->mapToGlobal(press + QPoint(1, 1)),
+                         Qt::NoButton, button, Qt::NoModifier);
+        QApplication::sendEvent(view.viewport(), &move);
+        QTest::qWait(0);
+        QCOMPARE(started, dragged);
+        QCOMPARE(sawMimeData, dragged);
+        QTest::mouseRelease(view.viewport(), button, {}, press);
+    }
+};
+
+QTEST_MAIN(TestDeviceList)
+#include "tst_devicelist.moc"
