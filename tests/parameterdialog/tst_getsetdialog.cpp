@@ -282,6 +282,10 @@ private slots:
                                      << "0303";
         QTest::newRow("display invert") << Pid::DisplayInvert << QList<int> {1} << "01"
                                         << "01";
+        QTest::newRow("language from the offered codes") << Pid::Language << QList<int> {2} << "6465"
+                                                         << "6465";
+        QTest::newRow("identify") << Pid::IdentifyDevice << QList<int> {1} << "01"
+                                  << "01";
         QTest::newRow("device hours") << Pid::DeviceHours << QList<int> {70000} << "00011170"
                                       << "00011170";
         QTest::newRow("manufacturer byte in range") << quint16(0x8001) << QList<int> {2} << "02"
