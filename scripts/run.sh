@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Sets up, builds (Release) and starts the program; on the simulated interface unless --hardware is given.
+# Sets up, builds (Release) and starts the program; on the simulated interface unless --hardware is given,
+# with the USB and engine trace on standard error when --trace is given.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-deps.sh
 
 hardware=false
+trace=()
 for argument in "$@"; do
     case "$argument" in
         --hardware) hardware=true ;;
-        *) echo "usage: scripts/run.sh [--hardware]" >&2; exit 64 ;;
+        --trace) trace=(--trace) ;;
+        *) echo "usage: scripts/run.sh [--hardware] [--trace]" >&2; exit 64 ;;
     esac
 done
 
@@ -24,4 +27,4 @@ fi
 # The translations and the icon file sit next to the executable; the program reads them
 # from its working directory.
 cd "$build/bin"
-exec ./orv-rdm-controller
+exec ./orv-rdm-controller "${trace[@]}"

@@ -2,6 +2,7 @@
 #include "mainwindow/orv_rdm_controller.h"
 #include "settings/languagefile.h"
 #include "settings/settings.h"
+#include "usb/trace.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,6 +12,8 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    if (QCoreApplication::arguments().contains(traceOption))
+        enableTrace();
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     QFile styleSheet(QStringLiteral(":/images/mainStyle.qss"));

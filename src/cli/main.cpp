@@ -2,31 +2,16 @@
 #include "cli/clicommands.h"
 #include "cli/commandline.h"
 #include "settings/settings.h"
+#include "usb/trace.h"
 
 #include <QApplication>
 #include <QTextStream>
-
-namespace {
-
-bool traceShown = false;
-QtMessageHandler defaultHandler = nullptr;
-
-// The USB link's debug trace would drown the tool's output; warnings still pass.
-void filterTrace(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!traceShown && (type == QtDebugMsg || type == QtInfoMsg))
-        return;
-    defaultHandler(type, context, message);
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
     // The engine's log panel is a widget that is never shown; no display is needed for it.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    defaultHandler = qInstallMessageHandler(filterTrace);
     QApplication application(argc, argv);
 
     // Must precede every settings access: these names locate the store the program uses.
@@ -45,6 +30,7 @@ int main(int argc, char *argv[])
         out << usageText();
         return CliExit::Success;
     }
-    traceShown = commandLine.trace;
+    if (commandLine.trace)
+        enableTrace();
     return runCommand(commandLine, out, err);
 }

@@ -1,7 +1,8 @@
 // Block scrambling with the interface's key table.
 #include "firmware/blockscrambler.h"
 
-#include <QDebug>
+#include "usb/trace.h"
+
 #include <QtEndian>
 
 const std::array<quint32, 32> scramblingKey = {
@@ -36,9 +37,9 @@ void scrambleWords(char *buffer, int length)
 
 int scrambleBlock(char *buffer, int length)
 {
-    qDebug("Encoding started @ 0x%08llx", static_cast<unsigned long long>(reinterpret_cast<quintptr>(buffer)));
+    qCDebug(firmwareTrace, "Encoding started @ 0x%08llx", static_cast<unsigned long long>(reinterpret_cast<quintptr>(buffer)));
     scrambleWords(buffer, length);
-    qDebug("Encoding end @ 0x%08llx",
+    qCDebug(firmwareTrace, "Encoding end @ 0x%08llx",
            static_cast<unsigned long long>(reinterpret_cast<quintptr>(buffer + 4 * (qMax(0, length) / 4))));
     return 0;
 }

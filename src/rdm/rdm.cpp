@@ -4,10 +4,10 @@
 #include "rdm/progressbarview.h"
 #include "usb/bytereader.h"
 #include "usb/bytewriter.h"
+#include "usb/trace.h"
 #include "usb/usbdevice.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QTextEdit>
 #include <QTime>
 
@@ -53,12 +53,12 @@ RDM::RDM(UsbDevice *usbDevice, QTextEdit *logPanel)
     : m_usb(usbDevice), m_logPanel(logPanel), m_clock(Clock::system()),
       m_defaultProgress(std::make_unique<ProgressBarView>()), m_progress(m_defaultProgress.get())
 {
-    qDebug() << "RDM constructor";
+    qCDebug(rdmTrace) << "RDM constructor";
 }
 
 RDM::~RDM()
 {
-    qDebug() << "RDM destructor";
+    qCDebug(rdmTrace) << "RDM destructor";
 }
 
 void RDM::setClock(Clock *clock)

@@ -1,8 +1,8 @@
 // Enumeration, device access and control transfers through libusb-1.0.
 #include "usb/libusbbackend.h"
 #include "usb/bytereader.h"
+#include "usb/trace.h"
 
-#include <QDebug>
 #include <algorithm>
 #include <libusb.h>
 
@@ -67,7 +67,7 @@ LibUsbBackend::LibUsbBackend()
 {
     const int result = libusb_init(&m_context);
     if (result != LIBUSB_SUCCESS) {
-        qDebug("libusb_init failed: %s", libusb_error_name(result));
+        qCDebug(usbTrace, "libusb_init failed: %s", libusb_error_name(result));
         m_context = nullptr;
     }
 }
@@ -96,7 +96,7 @@ QList<UsbDeviceEntry> LibUsbBackend::devices()
     libusb_device **list = nullptr;
     const ssize_t count = libusb_get_device_list(m_context, &list);
     if (count < 0) {
-        qDebug("libusb_get_device_list failed: %s", libusb_error_name(int(count)));
+        qCDebug(usbTrace, "libusb_get_device_list failed: %s", libusb_error_name(int(count)));
         return entries;
     }
     for (ssize_t i = 0; i < count; ++i) {
@@ -133,7 +133,7 @@ UsbHandle *LibUsbBackend::open(const UsbDeviceEntry &entry)
     libusb_device_handle *handle = nullptr;
     const int result = libusb_open(device, &handle);
     if (result != LIBUSB_SUCCESS) {
-        qDebug("libusb_open failed: %s", libusb_error_name(result));
+        qCDebug(usbTrace, "libusb_open failed: %s", libusb_error_name(result));
         return nullptr;
     }
     // Not supported off Linux, and not needed where no kernel driver is bound.

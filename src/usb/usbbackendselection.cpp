@@ -3,9 +3,9 @@
 
 #include "simulator/scenario.h"
 #include "usb/libusbbackend.h"
+#include "usb/trace.h"
 #include "usb/usbdevice.h"
 
-#include <QDebug>
 #include <cstdio>
 
 UsbBackendChoice chooseUsbBackend(const QString &simulator)
@@ -37,7 +37,7 @@ UsbBackend *UsbDevice::processUsbBackend()
 {
     static const std::unique_ptr<UsbBackend> backend = [] {
         UsbBackendChoice choice = chooseUsbBackend(qEnvironmentVariable("RB604_SIMULATOR"));
-        qDebug().noquote() << choice.description;
+        qCDebug(usbTrace).noquote() << choice.description;
         if (!choice.error.isEmpty())
             std::fprintf(stderr, "%s\n", qUtf8Printable(choice.error));
         return std::move(choice.backend);

@@ -5,8 +5,8 @@
 #include "settings/settings.h"
 #include "usb/bytereader.h"
 #include "usb/interfaceids.h"
+#include "usb/trace.h"
 
-#include <QDebug>
 #include <algorithm>
 #include <limits>
 
@@ -95,23 +95,24 @@ UsbDevice::UsbDevice(UsbBackend *backend)
       m_vendorId(interfaceVendorId),
       m_timeout(milliseconds(usbStandardTimeout()))
 {
-    qDebug("UsbDevice constructor");
+    qCDebug(usbTrace, "UsbDevice constructor");
 }
 
 UsbDevice::~UsbDevice()
 {
-    qDebug("UsbDevice destructor");
+    qCDebug(usbTrace, "UsbDevice destructor");
     disconnectDevice();
 }
 
 QStringList UsbDevice::collectDevices()
 {
     m_usbDevices.clear();
-    qDebug("USB Collect Devices");
+    qCDebug(usbTrace, "USB Collect Devices");
     if (m_handle) {
         m_backend->close(m_handle);
         m_handle = nullptr;
     }
+    m_connected = false;
 
     const QList<UsbDeviceEntry> found = m_backend->devices();
     QStringList busNames;
@@ -122,15 +123,15 @@ QStringList UsbDevice::collectDevices()
 
     QStringList texts;
     for (const QString &busName : std::as_const(busNames)) {
-        qDebug().noquote() << "bus: " + busName;
+        qCDebug(usbTrace).noquote() << "bus: " + busName;
         for (const UsbDeviceEntry &entry : found) {
             if (entry.busName != busName)
                 continue;
-            qDebug().noquote() << "bus->devices: " + entry.deviceName;
-            qDebug("dev->descriptor.idVendor: %x", entry.idVendor);
-            qDebug("dev->descriptor.idProduct: %x", entry.idProduct);
-            qDebug("dev->descriptor.iSerialNumber: %x", entry.iSerialNumber);
-            qDebug("dev->descriptor.bMaxPacketSize0: %x", entry.bMaxPacketSize0);
+            qCDebug(usbTrace).noquote() << "bus->devices: " + entry.deviceName;
+            qCDebug(usbTrace, "dev->descriptor.idVendor: %x", entry.idVendor);
+            qCDebug(usbTrace, "dev->descriptor.idProduct: %x", entry.idProduct);
+            qCDebug(usbTrace, "dev->descriptor.iSerialNumber: %x", entry.iSerialNumber);
+            qCDebug(usbTrace, "dev->descriptor.bMaxPacketSize0: %x", entry.bMaxPacketSize0);
             if (entry.idVendor != m_vendorId || entry.idProduct != m_productId)
                 continue;
 
@@ -171,13 +172,13 @@ QString UsbDevice::informationLabel()
         return QString();
     const QString model = checkedText(textAt(block, modelOffset), modelCheckedCharacters);
     const QString firmware = checkedText(textAt(block, firmwareOffset), firmwareCheckedCharacters);
-    qDebug().noquote() << QLatin1Char('"') + hexDump(block.constData(), int(block.size())) + QLatin1Char('"');
+    qCDebug(usbTrace).noquote() << QLatin1Char('"') + hexDump(block.constData(), int(block.size())) + QLatin1Char('"');
     return QStringLiteral("D:") + model + QStringLiteral(" FW:") + firmware;
 }
 
 int UsbDevice::connectDevice(int index)
 {
-    qDebug("USB Connect");
+    qCDebug(usbTrace, "USB Connect");
     closeInterface();
 
     if (index < 0 || index >= m_usbDevices.size() || m_usbDevices.at(index).idVendor != m_vendorId
@@ -189,14 +190,14 @@ int UsbDevice::connectDevice(int index)
     m_handle = m_backend->open(m_usbDevices.at(index));
     if (!m_handle)
         return -1;
-    qDebug("usb_opened ");
+    qCDebug(usbTrace, "usb_opened ");
 
     const bool configured = m_backend->setConfiguration(m_handle, usbConfiguration) >= 0;
     if (configured)
-        qDebug("usb_set_configuration ");
+        qCDebug(usbTrace, "usb_set_configuration ");
     const bool claimed = configured && m_backend->claimInterface(m_handle, usbInterface) >= 0;
     if (claimed)
-        qDebug("usb_claim_interface ");
+        qCDebug(usbTrace, "usb_claim_interface ");
     if (!claimed) {
         disconnectDevice();
         return -1;
@@ -205,17 +206,19 @@ int UsbDevice::connectDevice(int index)
     char answer[2] = {};
     const int received = control_receivePrivate(requestInterfaceId, 0, 0, answer, int(sizeof answer));
     const QString answerText = QString::fromLatin1(answer, qBound(0, received, int(sizeof answer)));
-    qDebug().noquote() << QStringLiteral("control_receivePrivate( %1, 0, 0, %2, %3 )")
+    qCDebug(usbTrace).noquote() << QStringLiteral("control_receivePrivate( %1, 0, 0, %2, %3 )")
                                   .arg(int(requestInterfaceId))
                                   .arg(answerText)
                                   .arg(int(sizeof answer));
 
     if (received == int(sizeof answer)) {
         const quint16 identifier = ByteReader(answer, received).u16le();
-        qDebug("\nrbid: %x", identifier);
-        qDebug("\nUSB_RB417_ID: %x", int(expectedInterfaceId));
-        if (identifier == expectedInterfaceId)
+        qCDebug(usbTrace, "\nrbid: %x", identifier);
+        qCDebug(usbTrace, "\nUSB_RB417_ID: %x", int(expectedInterfaceId));
+        if (identifier == expectedInterfaceId) {
+            m_connected = true;
             return 0;
+        }
     }
     disconnectDevice();
     return -1;
@@ -223,12 +226,13 @@ int UsbDevice::connectDevice(int index)
 
 void UsbDevice::disconnectDevice()
 {
-    qDebug("USB Disconnect");
+    qCDebug(usbTrace, "USB Disconnect");
     closeInterface();
 }
 
 void UsbDevice::closeInterface()
 {
+    m_connected = false;
     if (!m_handle)
         return;
     m_backend->releaseInterface(m_handle, usbInterface);
@@ -246,20 +250,23 @@ int UsbDevice::concludeTransfer(const char *direction, quint8 request, quint16 v
 {
     const char *outcome = result < 0 ? "ERROR" : "OK";
     if (dataLength > 0)
-        qDebug("USB Control %s bRequest=%d, wValue=%d, wIndex=%d, dataLength=%d - %s.", direction, request, value,
+        qCDebug(usbTrace, "USB Control %s bRequest=%d, wValue=%d, wIndex=%d, dataLength=%d - %s.", direction, request, value,
                index, dataLength, outcome);
     else
-        qDebug("USB Control %s bRequest=%d, wValue=%d, wIndex=%d - %s.", direction, request, value, index, outcome);
+        qCDebug(usbTrace, "USB Control %s bRequest=%d, wValue=%d, wIndex=%d - %s.", direction, request, value, index, outcome);
     if (result >= 0)
         return result;
+    // Only an established connection can be lost; listing and opening report failure by their result.
+    const bool wasConnected = m_connected;
     disconnectDevice();
-    emit signal_suddenly_disconnected();
+    if (wasConnected)
+        emit signal_suddenly_disconnected();
     return -1;
 }
 
 int UsbDevice::control_send(quint8 request, quint16 value, quint16 index, char *data, int length)
 {
-    qDebug("UsbDevice::control_send()");
+    qCDebug(usbTrace, "UsbDevice::control_send()");
     if (!m_handle)
         return -1;
 
@@ -343,6 +350,6 @@ int UsbDevice::useDiscoveryTimeout()
 
 void UsbDevice::RunApplication()
 {
-    qDebug("USBRB960::RunApplication(void)");
+    qCDebug(usbTrace, "USBRB960::RunApplication(void)");
     control_send(requestRunApplication, 0, 0, nullptr, 0);
 }

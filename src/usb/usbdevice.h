@@ -61,5 +61,7 @@ private:
     const qint16 expectedInterfaceId = 960;
     int m_timeout;
     UsbHandle *m_handle = nullptr;
+    // True from a successful connectDevice until the interface is closed.
+    bool m_connected = false;
     QList<UsbDeviceEntry> m_usbDevices;
 };

@@ -43,7 +43,7 @@ void ControllerProcessTest::connectsAtStartAndSendsTiming()
     environment.remove(QStringLiteral("RB604_SIMULATOR"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     controller.setProcessEnvironment(environment);
-    controller.start(QStringLiteral(ORV_CONTROLLER_PATH), QStringList());
+    controller.start(QStringLiteral(ORV_CONTROLLER_PATH), QStringList{QStringLiteral("--trace")});
     QVERIFY2(controller.waitForStarted(startLimitMs), qPrintable(controller.errorString()));
 
     // Enumeration, connection, identifier, then the DMX timing (request 13) and the RDM timing (11).

@@ -6,6 +6,7 @@
 #include "simulator/simulatedbackend.h"
 #include "usb/bytereader.h"
 #include "usb/libusbbackend.h"
+#include "usb/trace.h"
 #include "usb/usbdevice.h"
 
 #include <QElapsedTimer>
@@ -95,6 +96,8 @@ void LibUsbLinkTest::initTestCase()
 {
     QVERIFY2(EmulatedUsbDevice::isEmulationActive(), "run under umockdev-wrapper");
     nameSettingsStore();
+    // The trace lines are part of what these tests expect.
+    enableTrace();
 }
 
 void LibUsbLinkTest::enumeratesAndConnects()
