@@ -1,15 +1,75 @@
-// The main window: construction, interface list and the connection life cycle.
+// The main window: construction, the connection life cycle, discovery and the device overview.
 #include "mainwindow/orv_rdm_controller.h"
 
+#include "devicelist/devicesorting.h"
+#include "devicelist/dragtreeview.h"
+#include "devicelist/mysortfilterproxymodel.h"
+#include "devicelist/treemodel.h"
+#include "mainwindow/dialog_info.h"
+#include "parameterdialog/flowlayout.h"
+#include "rdm/devicereader.h"
+#include "rdm/parameterids.h"
 #include "rdm/rdm.h"
+#include "rdm/vocabulary.h"
 #include "settings/settings.h"
 #include "timeouts/storedtiming.h"
 #include "ui_orv_rdm_controller.h"
+#include "usb/bytewriter.h"
 #include "usb/usbdevice.h"
 
 #include <QActionGroup>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSplashScreen>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr int dmxChannels = 512;
+constexpr int maximumLabelLength = 32;
+
+// Tab indexes of the central tab widget.
+enum Tab { OverviewTab = 0, PatchGridTab = 1, SensorsTab = 2, ParametersTab = 3 };
+
+// The patch grid: 19 rows of 27 cells, channel = row * 27 + column + 1; the last cell is blank.
+constexpr int gridRows = 19;
+constexpr int gridColumns = 27;
+constexpr QSize gridSize(679, 510);
+
+QString coloured(const char *colour, const QString &text)
+{
+    return QStringLiteral("<font color='%1'>").arg(QLatin1String(colour)) + text + QStringLiteral("</font>");
+}
+
+// The text as one byte per character, or nothing when a character has no 8-bit code.
+std::optional<QByteArray> latin1Bytes(const QString &text)
+{
+    QByteArray bytes;
+    for (const QChar character : text) {
+        if (character.unicode() > 0xFF)
+            return std::nullopt;
+        bytes.append(char(character.unicode()));
+    }
+    return bytes;
+}
+
+} // namespace
+
+Orv_RDM_Controller::EngineUse::EngineUse(Orv_RDM_Controller *window) : window(window)
+{
+    ++window->engineUses;
+}
+
+Orv_RDM_Controller::EngineUse::~EngineUse()
+{
+    if (--window->engineUses == 0 && window->reconnectPending) {
+        window->reconnectPending = false;
+        // From the event loop, so that no slot still on the stack sees the engine or the tree replaced.
+        QMetaObject::invokeMethod(window, &Orv_RDM_Controller::slot_suddenly_disconnected, Qt::QueuedConnection);
+    }
+}
 
 Orv_RDM_Controller::Orv_RDM_Controller(QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::Orv_RDM_Controller>())
@@ -17,25 +77,99 @@ Orv_RDM_Controller::Orv_RDM_Controller(QWidget *parent)
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral("veloria.ico")));
 
+    treeView = new DragTreeView(ui->groupBoxDevices);
+    treeView->setObjectName(QStringLiteral("treeViewDevices"));
+    // Black on the light selection colour; the palette's white would barely show.
+    treeView->setStyleSheet(QStringLiteral("QTreeView::item:selected {background: #66FFFF; color: black;}"));
+    treeView->setSelectionMode(QAbstractItemView::SingleSelection);
+    treeView->setDragEnabled(true);
+    treeView->setDragDropMode(QAbstractItemView::DragOnly);
+    // Long model names scroll instead of being cut short.
+    treeView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    treeView->header()->setStretchLastSection(false);
+    ui->verticalLayoutDevices->addWidget(treeView);
+    // Side by side where the texts fit, one above the other where a language needs more room.
+    auto *discoveryButtons = new FlowLayout(ui->groupBoxDiscovery, 4, 4, 4);
+    discoveryButtons->addWidget(ui->pushButtonFullDiscovery);
+    discoveryButtons->addWidget(ui->pushButtonAddDiscovery);
+
+    patchGrid = new QTableWidget(gridRows, gridColumns, ui->DMX_Patch_Grid);
+    patchGrid->setObjectName(QStringLiteral("tableWidgetGrid"));
+    patchGrid->setFixedSize(gridSize);
+    patchGrid->horizontalHeader()->hide();
+    patchGrid->verticalHeader()->hide();
+    patchGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    patchGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    patchGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    patchGrid->setTextElideMode(Qt::ElideNone);
+    patchGrid->setWordWrap(false);
+    for (QHeaderView *header : {patchGrid->horizontalHeader(), patchGrid->verticalHeader()})
+        header->setMinimumSectionSize(1);
+    patchGrid->horizontalHeader()->setDefaultSectionSize(gridSize.width() / gridColumns);
+    patchGrid->verticalHeader()->setDefaultSectionSize(gridSize.height() / gridRows);
+    for (int channel = 1; channel <= dmxChannels; ++channel) {
+        auto *item = new QTableWidgetItem(QString::number(channel));
+        patchGrid->setItem((channel - 1) / gridColumns, (channel - 1) % gridColumns, item);
+        gridItems[size_t(channel - 1)] = item;
+    }
+    ui->verticalLayoutPatchGrid->addWidget(patchGrid);
+    ui->verticalLayoutPatchGrid->addStretch();
+
+    fillSortComboBoxes(*ui->Sort_comboBox, *ui->Order_comboBox);
+
     usbLink = std::make_unique<UsbDevice>();
     deviceActionGroup = new QActionGroup(ui->menuDevices);
     languageActionGroup = new QActionGroup(ui->menuLanguage);
     languageActionGroup->setExclusive(true);
     buildLanguageMenu();
+    aboutDialog = new Dialog_Info(this);
 
     ui->textEditLog->setContextMenuPolicy(Qt::CustomContextMenu);
-    setWindowTitle(tr("Orv RDM Controller ver. ") + QStringLiteral("1.7"));
+    ui->textEditParameters->setWordWrapMode(QTextOption::WordWrap);
+    setWindowTitle(tr("Orv RDM Controller ver. ") + QStringLiteral(ORV_VERSION));
     showDisconnected();
 
     connect(ui->actionRefresh, &QAction::triggered, this, &Orv_RDM_Controller::slotactionRefresh);
     connect(ui->pushButtonDisconnect, &QPushButton::clicked, this, &Orv_RDM_Controller::slotpushButtonDisconnect);
     connect(deviceActionGroup, &QActionGroup::triggered, this, &Orv_RDM_Controller::slotactionGroupDevices);
+    connect(ui->actionAbout, &QAction::triggered, this, &Orv_RDM_Controller::slotactionAbout);
+    connect(ui->pushButtonFullDiscovery, &QPushButton::clicked, this,
+            &Orv_RDM_Controller::slotpushButtonFullDiscovery);
+    connect(ui->pushButtonAddDiscovery, &QPushButton::clicked, this, &Orv_RDM_Controller::slotpushButtonAddDiscovery);
     // Queued: the failed transfer is still inside the engine, which the reconnect replaces.
     connect(usbLink.get(), &UsbDevice::signal_suddenly_disconnected, this,
             &Orv_RDM_Controller::slot_suddenly_disconnected, Qt::QueuedConnection);
+    connect(ui->pushButtonRefresh, &QPushButton::clicked, this, &Orv_RDM_Controller::slotpushButtonRefresh);
+    connect(ui->pushButtonSaveChanges, &QPushButton::clicked, this, &Orv_RDM_Controller::slotpushButtonSaveChanges);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &Orv_RDM_Controller::slottabWidgedChanged);
+    connect(ui->pushButtonRefreshPID, &QPushButton::clicked, this, &Orv_RDM_Controller::slotpushButtonRefreshPID);
+    connect(ui->tableWidgetParameters, &QTableWidget::itemSelectionChanged, this,
+            &Orv_RDM_Controller::slottableWidgetParametersSelectionChanged);
+    connect(patchGrid, &QTableWidget::itemSelectionChanged, this,
+            &Orv_RDM_Controller::slottableWidgetGridSelectionChanged);
+    connect(ui->pushButtonRefreshSensors, &QPushButton::clicked, this,
+            &Orv_RDM_Controller::slotpushButtonRefreshSensors);
+    connect(ui->pushButtonRefreshAllSensors, &QPushButton::clicked, this,
+            &Orv_RDM_Controller::slotpushButtonRefreshAllSensors);
+    connect(ui->comboBoxSensors, qOverload<int>(&QComboBox::activated), this,
+            &Orv_RDM_Controller::slotcomboBoxSensors);
+    connect(ui->checkBoxIdentify, &QCheckBox::clicked, this, &Orv_RDM_Controller::slotcheckBoxIdentify);
+    connect(ui->pushButtonRDMGet, &QPushButton::clicked, this, &Orv_RDM_Controller::slotpushButtonRDMGet);
+    connect(ui->pushButtonRDMSet, &QPushButton::clicked, this, &Orv_RDM_Controller::slotpushButtonRDMSet);
+    connect(ui->pushButtonAutoPatch, &QPushButton::clicked, this, &Orv_RDM_Controller::slotpushButtonAutoPatch);
     connect(ui->textEditLog, &QWidget::customContextMenuRequested, this, &Orv_RDM_Controller::slotShowContextMenu);
+    connect(ui->Sort_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &Orv_RDM_Controller::slotComboBoxSortChanged);
+    connect(ui->Order_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &Orv_RDM_Controller::slotComboBoxOrderChanged);
+    connect(ui->actionUSB_Timeout, &QAction::triggered, this, &Orv_RDM_Controller::slotactionUSBTimeout);
+    connect(ui->actionRDM_Timeout, &QAction::triggered, this, &Orv_RDM_Controller::slotactionRDMTimeout);
+    connect(ui->actionDMX_Timeout, &QAction::triggered, this, &Orv_RDM_Controller::slotactionDMXTimeout);
+    connect(ui->pushButtonControl, &QPushButton::clicked, this, &Orv_RDM_Controller::slotpushButtonControl);
     connect(languageActionGroup, &QActionGroup::triggered, this, &Orv_RDM_Controller::slotactionGroupLanguages);
     connect(ui->dockWidget, &QDockWidget::topLevelChanged, this, &Orv_RDM_Controller::slottopLevelChanged);
+    connect(ui->actionChange_Firmware, &QAction::triggered, this, &Orv_RDM_Controller::slotFirmwareUpdate);
+    connect(ui->patchHelpButton, &QPushButton::clicked, this, &Orv_RDM_Controller::slotpatchHelpButton);
 
     ui->actionCreateUpg->setVisible(false);
     ui->actionCreateBootBin->setVisible(false);
@@ -48,9 +182,15 @@ Orv_RDM_Controller::Orv_RDM_Controller(QWidget *parent)
 
 Orv_RDM_Controller::~Orv_RDM_Controller()
 {
-    // The engine talks through the link, so it goes first.
+    // The view and the patch grid point into the records; the engine talks through the link.
+    forgetDevices();
     rdm.reset();
     usbLink.reset();
+}
+
+bool Orv_RDM_Controller::isConnected() const
+{
+    return rdm && usbLink->checkConnection() == 0;
 }
 
 void Orv_RDM_Controller::buildLanguageMenu()
@@ -108,14 +248,49 @@ void Orv_RDM_Controller::slotactionGroupDevices(QAction *action)
         return;
     }
     connectedInterfaceIndex = index;
-    rdm = std::make_unique<RDM>(usbLink.get(), ui->textEditLog);
+    createEngine();
     appendLogLine(ui->textEditLog, tr("Connection succeeded"));
     showConnected(action->text());
+    EngineUse use(this);
     sendStoredTiming();
+}
+
+void Orv_RDM_Controller::createEngine()
+{
+    rdm.reset();
+    rdm = std::make_unique<RDM>(usbLink.get(), ui->textEditLog);
+    rdm->setClock(engineClock ? engineClock : Clock::system());
+}
+
+void Orv_RDM_Controller::setEngineClock(Clock *clock)
+{
+    engineClock = clock;
+    if (rdm)
+        rdm->setClock(clock ? clock : Clock::system());
+}
+
+void Orv_RDM_Controller::forgetDevices()
+{
+    delete parameterDialog;
+    parameterDialog = nullptr;
+    selectedParameter = nullptr;
+    currentDevice = nullptr;
+    currentIndex = QModelIndex();
+    // The view lets go of the rows before the records they point at go.
+    QItemSelectionModel *selection = treeView->selectionModel();
+    treeView->setModel(nullptr);
+    if (selection)
+        selection->deleteLater();
+    proxy.reset();
+    model.reset();
+    subDeviceRecords.clear();
+    devices.clear();
+    resetGridColors();
 }
 
 void Orv_RDM_Controller::slotpushButtonDisconnect(bool)
 {
+    forgetDevices();
     connectedInterfaceIndex = 0;
     appendLogLine(ui->textEditLog, tr("Disconnecting"));
     usbLink->disconnectDevice();
@@ -126,15 +301,28 @@ void Orv_RDM_Controller::slotpushButtonDisconnect(bool)
 
 void Orv_RDM_Controller::slot_suddenly_disconnected()
 {
+    // A loss reported after the user disconnected needs nothing more.
+    if (!rdm)
+        return;
+    if (engineUses > 0) {
+        reconnectPending = true;
+        return;
+    }
     appendLogLine(ui->textEditLog, tr("Disconnecting after USB error"));
     appendLogLine(ui->textEditLog, tr("Trying to reconnect"));
+    reconnect();
+}
+
+void Orv_RDM_Controller::reconnect()
+{
     if (usbLink->connectDevice(connectedInterfaceIndex) == 0) {
-        rdm = std::make_unique<RDM>(usbLink.get(), ui->textEditLog);
+        createEngine();
         appendLogLine(ui->textEditLog, tr("Success"));
         return;
     }
     usbLink->disconnectDevice();
     appendLogLine(ui->textEditLog, tr("Fail"));
+    forgetDevices();
     rdm.reset();
     connectedInterfaceIndex = 0;
     showDisconnected();
@@ -144,29 +332,446 @@ void Orv_RDM_Controller::slot_suddenly_disconnected()
 void Orv_RDM_Controller::showConnected(const QString &interfaceName)
 {
     ui->pushButtonDisconnect->show();
-    ui->label_ConnectionStatus->setText(tr("<div style='color:green;font-size:20px'>") + tr("Connected") +
-                                        tr("</div>") + tr("<div style='color:green;font-size:10px'>") +
-                                        interfaceName.toHtmlEscaped() + tr("</div>"));
+    ui->label_ConnectionStatus->setText(QStringLiteral("<div style='color:green;font-size:20px'>") + tr("Connected")
+                                        + QStringLiteral("</div><div style='color:green;font-size:10px'>")
+                                        + interfaceName.toHtmlEscaped() + QStringLiteral("</div>"));
     ui->pushButtonFullDiscovery->setEnabled(true);
     ui->pushButtonAddDiscovery->setEnabled(true);
     ui->actionRDM_Timeout->setEnabled(true);
     ui->actionUSB_Timeout->setEnabled(true);
     ui->actionDMX_Timeout->setEnabled(true);
-    ui->tabWidget->setTabEnabled(1, true);
+    ui->tabWidget->setTabEnabled(PatchGridTab, true);
+    ui->pushButtonControl->setEnabled(true);
     ui->menuDevices->setEnabled(false);
+    ui->pushButtonAutoPatch->setEnabled(false);
+    patchGrid->setEnabled(false);
 }
 
 void Orv_RDM_Controller::showDisconnected()
 {
     ui->pushButtonDisconnect->hide();
-    ui->label_ConnectionStatus->setText(tr("<font color='red'>Disconnected</font>"));
+    ui->label_ConnectionStatus->setText(coloured("red", tr("Disconnected")));
     ui->pushButtonFullDiscovery->setEnabled(false);
     ui->pushButtonAddDiscovery->setEnabled(false);
     ui->actionRDM_Timeout->setEnabled(false);
     ui->actionUSB_Timeout->setEnabled(false);
     ui->actionDMX_Timeout->setEnabled(false);
+    ui->pushButtonAutoPatch->setEnabled(false);
+    patchGrid->setEnabled(false);
+    ui->pushButtonControl->setEnabled(false);
     ui->menuDevices->setEnabled(true);
-    ui->tabWidget->setTabEnabled(1, true);
+    ui->tabWidget->setTabEnabled(PatchGridTab, true);
+    showNoDevice();
+}
+
+void Orv_RDM_Controller::showNoDevice()
+{
+    ui->labelDeviceStatus->setText(coloured("red", tr("NO DEVICE")));
+    ui->labelPIDGETSET->setText(coloured("red", tr("No Device Selected")));
+    for (QLineEdit *field : {ui->lineEditProtocolVersion, ui->lineEditModelID, ui->lineEditCategory,
+                             ui->lineEditSoftwareID, ui->lineEditDMXFootprint, ui->lineEditSubCount,
+                             ui->lineEditSensorCount, ui->lineEditDeviceLabel, ui->lineEditManufacturerLabel,
+                             ui->lineEditParameterCount})
+        field->clear();
+    ui->spinBoxDMXStartAdress->setValue(0);
+    ui->Order_comboBox->setEnabled(false);
+    ui->Sort_comboBox->setEnabled(false);
+    ui->comboBoxDMXPersonality->clear();
+    ui->textEditParameters->clear();
+    ui->tableWidgetParameters->clearContents();
+    ui->tableWidgetParameters->setRowCount(0);
+    ui->tableWidgetParameters->setColumnCount(0);
+    resetGridColors();
+    ui->comboBoxSensors->clear();
+    ui->checkBoxIdentify->setChecked(false);
+    for (QLineEdit *field : {ui->lineEditDeviceHours, ui->lineEditDevicePowerCycles, ui->lineEditLampHours,
+                             ui->lineEditLampStrikes, ui->lineEditLampState}) {
+        field->clear();
+        field->setEnabled(false);
+    }
+    ui->groupBoxLamp->setEnabled(false);
+    {
+        // Qt leaves a tab that gets disabled; the user stays on the tab they look at.
+        const int shownTab = ui->tabWidget->currentIndex();
+        const QSignalBlocker blocker(ui->tabWidget);
+        ui->tabWidget->setTabEnabled(OverviewTab, false);
+        ui->tabWidget->setTabEnabled(SensorsTab, false);
+        ui->tabWidget->setCurrentIndex(shownTab);
+    }
+    ui->pushButtonAutoPatch->setEnabled(false);
+    patchGrid->setEnabled(false);
+    ui->groupBoxPID->setEnabled(false);
+    clearPidDescription();
+    clearSensorDisplay();
+}
+
+void Orv_RDM_Controller::slotactionAbout()
+{
+    aboutDialog->show();
+}
+
+void Orv_RDM_Controller::showModel(std::unique_ptr<TreeModel> newModel)
+{
+    auto newProxy = std::make_unique<MySortFilterProxyModel>();
+    newProxy->setSourceModel(newModel.get());
+    QItemSelectionModel *oldSelection = treeView->selectionModel();
+    treeView->setModel(newProxy.get());
+    if (oldSelection)
+        oldSelection->deleteLater();
+    // The old proxy goes before the model it reads.
+    proxy = std::move(newProxy);
+    model = std::move(newModel);
+    connect(treeView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Orv_RDM_Controller::slottreeViewDevices);
+    treeView->setVisible(true);
+}
+
+TreeModel *Orv_RDM_Controller::treeModel() const
+{
+    return model.get();
+}
+
+void Orv_RDM_Controller::selectFirstDevice()
+{
+    const QModelIndex first = proxy->mapFromSource(model->index(0, 0));
+    treeView->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
+}
+
+QList<DeviceRecord *> Orv_RDM_Controller::subDevicesOf(const DeviceRecord *root) const
+{
+    QList<DeviceRecord *> found;
+    const auto range = subDeviceRecords.equal_range(root);
+    for (auto entry = range.first; entry != range.second; ++entry)
+        found.append(entry->second.get());
+    return found;
+}
+
+void Orv_RDM_Controller::discoverSubDevices(DeviceRecord *root)
+{
+    for (std::unique_ptr<DeviceRecord> &subDevice : ::discoverSubDevices(*rdm, *root))
+        subDeviceRecords.emplace(root, std::move(subDevice));
+}
+
+void Orv_RDM_Controller::slotpushButtonFullDiscovery(bool)
+{
+    if (!rdm)
+        return;
+    EngineUse use(this);
+    forgetDevices();
+    showNoDevice();
+    if (rdm->fullDiscovery(nullptr) < 0)
+        return;
+    QList<quint64> uids;
+    const int found = rdm->discoveredUids(&uids);
+    for (const quint64 uid : std::as_const(uids)) {
+        devices.push_back(readDiscoveredDevice(*rdm, uid));
+        discoverSubDevices(devices.back().get());
+    }
+    auto newModel = std::make_unique<TreeModel>(devices, subDeviceRecords);
+    if (found > 0)
+        newModel->addDetailLinesToFirstDevice();
+    showModel(std::move(newModel));
+    if (found > 0)
+        selectFirstDevice();
+}
+
+void Orv_RDM_Controller::slotpushButtonDane(bool)
+{
+    if (!rdm)
+        return;
+    EngineUse use(this);
+    if (rdm->readResponse() == 0) {
+        QList<quint64> uids;
+        rdm->discoveredUids(&uids);
+    }
+}
+
+void Orv_RDM_Controller::slotpushButtonAddDiscovery(bool)
+{
+    if (!rdm)
+        return;
+    EngineUse use(this);
+    QSplashScreen splash(QPixmap(QStringLiteral(":/images/ORV_logo.png")));
+    splash.move(geometry().center() - splash.rect().center());
+    splash.show();
+    splash.showMessage(QStringLiteral("<font size='4' color='red'><b>") + tr("Device discovery in progress...")
+                               + QStringLiteral("</b></font>"),
+                       Qt::AlignCenter, Qt::black);
+    if (rdm->additionalDiscovery() < 0)
+        return;
+    QList<quint64> uids;
+    const int found = rdm->discoveredUids(&uids);
+    if (!model)
+        showModel(std::make_unique<TreeModel>());
+
+    const bool listWasEmpty = devices.empty();
+    for (const quint64 uid : std::as_const(uids)) {
+        // A UID reported twice is still one responder.
+        if (std::any_of(devices.cbegin(), devices.cend(), [uid](const auto &record) { return record->uid == uid; }))
+            continue;
+        devices.push_back(readDiscoveredDevice(*rdm, uid));
+        DeviceRecord *root = devices.back().get();
+        model->addDevice(root, QModelIndex());
+        const QModelIndex rootIndex = model->index(model->rowCount() - 1, 0);
+        if (root->subDeviceCount != 0) {
+            discoverSubDevices(root);
+            for (DeviceRecord *subDevice : subDevicesOf(root))
+                model->addDevice(subDevice, rootIndex);
+        }
+        model->addDetailLines(rootIndex);
+    }
+    if (found > 0 && listWasEmpty && !devices.empty())
+        selectFirstDevice();
+}
+
+void Orv_RDM_Controller::slottreeViewDevices(const QItemSelection &selected, const QItemSelection &)
+{
+    if (selected.indexes().isEmpty() || !proxy)
+        return;
+    const QModelIndex sourceIndex = proxy->mapToSource(selected.indexes().first());
+    const TreeItem *node = model->getItem(sourceIndex);
+    if (!isConnected() || node->type != TreeItem::Device) {
+        if (usbLink->checkConnection() == 0 && node->type >= TreeItem::UidLine)
+            model->updateDetailLine(sourceIndex.parent(), sourceIndex.row());
+        return;
+    }
+    EngineUse use(this);
+    currentIndex = sourceIndex;
+    currentDevice = node->device;
+    if (!currentDevice->detailsFetched) {
+        readFullDetails();
+        currentDevice->detailsFetched = true;
+    } else if (ui->tabWidget->currentIndex() == OverviewTab) {
+        readOverview(*rdm, *currentDevice);
+    } else if (ui->tabWidget->currentIndex() == SensorsTab) {
+        readCounters(*rdm, *currentDevice);
+    }
+    if (node->detailsAdded)
+        model->refreshDetailLines(currentIndex);
+    else
+        model->addDetailLines(currentIndex);
+    showDevice(currentDevice);
+}
+
+void Orv_RDM_Controller::readFullDetails()
+{
+    ::readFullDetails(*rdm, *currentDevice);
+}
+
+void Orv_RDM_Controller::slotpushButtonRefresh(bool)
+{
+    if (!currentDevice || !rdm)
+        return;
+    EngineUse use(this);
+    appendLogLine(ui->textEditLog, tr("Refreshing UID: 0x") + QString::number(currentDevice->uid, 16));
+    showNoDevice();
+    readFullDetails();
+    if (usbLink->checkConnection() == 0)
+        model->refreshDetailLines(currentIndex);
+    showDevice(currentDevice);
+}
+
+void Orv_RDM_Controller::slottabWidgedChanged(int index)
+{
+    if (!currentDevice || !isConnected())
+        return;
+    EngineUse use(this);
+    if (currentDevice->detailsFetched) {
+        if (index == OverviewTab) {
+            readOverview(*rdm, *currentDevice);
+        } else if (index == PatchGridTab) {
+            // The grid needs every device's current start address and footprint.
+            for (const auto &record : devices) {
+                if (rdm->getDeviceInfo(record->uid, record->subDevice) == 0)
+                    record->storeDeviceInfo(rdm->responseData(), rdm->responseLength());
+            }
+            for (const auto &entry : subDeviceRecords) {
+                DeviceRecord &record = *entry.second;
+                if (rdm->getDeviceInfo(record.uid, record.subDevice) == 0)
+                    record.storeDeviceInfo(rdm->responseData(), rdm->responseLength());
+            }
+        } else if (index == SensorsTab) {
+            readCounters(*rdm, *currentDevice);
+        }
+    }
+    showNoDevice();
+    showDevice(currentDevice);
+}
+
+void Orv_RDM_Controller::showDevice(DeviceRecord *record)
+{
+    showNoDevice();
+    if (usbLink->checkConnection() != 0 || !record)
+        return;
+    const QString model = coloured("green", record->modelDescription.toHtmlEscaped());
+    ui->labelDeviceStatus->setText(model);
+    ui->labelPIDGETSET->setText(model);
+
+    ui->lineEditProtocolVersion->setText(QString::number(record->protocolVersion[0]) + QLatin1Char('.')
+                                         + QString::number(record->protocolVersion[1]));
+    ui->lineEditModelID->setText(record->modelDescription);
+    ui->lineEditCategory->setText(productCategoryText(record->productCategory));
+    ui->lineEditSoftwareID->setText(record->softwareVersionLabel);
+    ui->lineEditDMXFootprint->setText(QString::number(record->dmxFootprint));
+    ui->spinBoxDMXStartAdress->setValue(record->dmxStartAddress);
+    ui->lineEditSubCount->setText(QString::number(record->subDeviceCount));
+    ui->lineEditSensorCount->setText(QString::number(record->sensorCount));
+    ui->lineEditDeviceLabel->setText(record->deviceLabel);
+    ui->lineEditManufacturerLabel->setText(record->manufacturerLabel);
+    ui->lineEditParameterCount->setText(QString::number(record->supportedParameterCount));
+    ui->Order_comboBox->setEnabled(true);
+    ui->Sort_comboBox->setEnabled(true);
+
+    for (int personality = 1; personality <= record->personalityCount; ++personality) {
+        const auto entry = record->personalities.find(quint8(personality));
+        if (entry != record->personalities.end())
+            ui->comboBoxDMXPersonality->addItem(QString::number(personality) + QStringLiteral(" - ")
+                                                        + entry->second.description,
+                                                personality);
+    }
+    if (record->personalityCount != 0)
+        ui->comboBoxDMXPersonality->setCurrentIndex(record->currentPersonality - 1);
+
+    fillParameterList(record);
+    updateGridColors();
+    ui->checkBoxIdentify->setChecked(record->identify);
+    fillSensorsAndCounters(record);
+
+    ui->tabWidget->setTabEnabled(OverviewTab, true);
+    ui->tabWidget->setTabEnabled(SensorsTab, true);
+    ui->pushButtonAutoPatch->setEnabled(true);
+    patchGrid->setEnabled(true);
+    ui->groupBoxPID->setEnabled(true);
+}
+
+int Orv_RDM_Controller::setCurrentDevice(quint16 pid, const QByteArray &data)
+{
+    return rdm->rdmSet(currentDevice->uid, pid, quint8(data.size()), reinterpret_cast<const quint8 *>(data.constData()),
+                       currentDevice->subDevice);
+}
+
+void Orv_RDM_Controller::slotpushButtonSaveChanges(bool)
+{
+    if (!currentDevice || !rdm)
+        return;
+    EngineUse use(this);
+    QByteArray startAddress;
+    ByteWriter(&startAddress).u16(quint16(ui->spinBoxDMXStartAdress->value()));
+    const int firstChannel = ui->spinBoxDMXStartAdress->value();
+
+    if (ui->comboBoxDMXPersonality->count() == 0) {
+        setCurrentDevice(Pid::DmxStartAddress, startAddress);
+    } else if (firstChannel == 0) {
+        QMessageBox::information(this, QString(), tr("Specify correct DMX Start Adress (1-512)"));
+    } else {
+        // The list may skip a personality the device did not describe, so the item carries its number.
+        const auto personality = quint8(ui->comboBoxDMXPersonality->currentData().toInt());
+        const auto entry = currentDevice->personalities.find(personality);
+        const int footprint = entry != currentDevice->personalities.end() ? entry->second.footprint : 0;
+        if (firstChannel + footprint - 1 <= dmxChannels) {
+            QByteArray number;
+            ByteWriter(&number).u8(personality);
+            setCurrentDevice(Pid::DmxPersonality, number);
+            setCurrentDevice(Pid::DmxStartAddress, startAddress);
+        } else {
+            QMessageBox::information(this, QString(), tr("Not enough channels for this personality"));
+        }
+    }
+
+    if (rdm->getDeviceInfo(currentDevice->uid, currentDevice->subDevice) == 0) {
+        currentDevice->storeDeviceInfo(rdm->responseData(), rdm->responseLength());
+        model->refreshDetailLines(currentIndex);
+    }
+
+    const QString label = ui->lineEditDeviceLabel->text();
+    const std::optional<QByteArray> labelBytes = latin1Bytes(label);
+    if (label.size() > maximumLabelLength) {
+        QMessageBox::information(this, QString(), tr("Bad device label length. Appropriate length is max. 32 chars."));
+    } else if (!labelBytes) {
+        QMessageBox::information(this, QString(),
+                                 tr("The device label can hold only Latin-1 characters (one byte each)."));
+    } else if (setCurrentDevice(Pid::DeviceLabel, *labelBytes) == 0
+               && rdm->getDeviceLabel(currentDevice->uid, currentDevice->subDevice) >= 0) {
+        currentDevice->setDeviceLabel(rdm->responseData(), rdm->responseLength());
+    }
+    showDevice(currentDevice);
+}
+
+void Orv_RDM_Controller::slotcheckBoxIdentify(bool)
+{
+    if (!currentDevice || !rdm)
+        return;
+    EngineUse use(this);
+    QByteArray state;
+    ByteWriter(&state).u8(ui->checkBoxIdentify->isChecked() ? 1 : 0);
+    setCurrentDevice(Pid::IdentifyDevice, state);
+    if (rdm->getIdentify(currentDevice->uid, currentDevice->subDevice) >= 0)
+        currentDevice->setIdentify(rdm->responseData(), rdm->responseLength());
+    showDevice(currentDevice);
+}
+
+void Orv_RDM_Controller::fillSensorsAndCounters(DeviceRecord *)
+{
+}
+
+void Orv_RDM_Controller::fillParameterList(DeviceRecord *)
+{
+}
+
+void Orv_RDM_Controller::updateGridColors()
+{
+}
+
+void Orv_RDM_Controller::resetGridColors()
+{
+}
+
+void Orv_RDM_Controller::clearPidDescription()
+{
+}
+
+void Orv_RDM_Controller::clearSensorDisplay()
+{
+}
+
+void Orv_RDM_Controller::slotpushButtonRefreshPID(bool)
+{
+}
+
+void Orv_RDM_Controller::slottableWidgetParametersSelectionChanged()
+{
+}
+
+void Orv_RDM_Controller::slottableWidgetGridSelectionChanged()
+{
+}
+
+void Orv_RDM_Controller::slottableWidgetDrop(int)
+{
+}
+
+void Orv_RDM_Controller::slotpushButtonRefreshSensors(bool)
+{
+}
+
+void Orv_RDM_Controller::slotpushButtonRefreshAllSensors(bool)
+{
+}
+
+void Orv_RDM_Controller::slotcomboBoxSensors(int)
+{
+}
+
+void Orv_RDM_Controller::slotpushButtonRDMGet(bool)
+{
+}
+
+void Orv_RDM_Controller::slotpushButtonRDMSet(bool)
+{
+}
+
+void Orv_RDM_Controller::slotpushButtonAutoPatch(bool)
+{
 }
 
 void Orv_RDM_Controller::slotShowContextMenu(const QPoint &point)
@@ -194,6 +799,32 @@ void Orv_RDM_Controller::slotTextEditLogSmaller(bool)
     ui->textEditLog->zoomOut(1);
 }
 
+void Orv_RDM_Controller::slotComboBoxSortChanged(int index)
+{
+    chooseSortDirection(proxy.get(), *ui->Sort_comboBox, index);
+}
+
+void Orv_RDM_Controller::slotComboBoxOrderChanged(int index)
+{
+    chooseSortKey(proxy.get(), *ui->Order_comboBox, index, *ui->Sort_comboBox);
+}
+
+void Orv_RDM_Controller::slotactionUSBTimeout()
+{
+}
+
+void Orv_RDM_Controller::slotactionRDMTimeout()
+{
+}
+
+void Orv_RDM_Controller::slotactionDMXTimeout()
+{
+}
+
+void Orv_RDM_Controller::slotpushButtonControl(bool)
+{
+}
+
 void Orv_RDM_Controller::slotactionGroupLanguages(QAction *action)
 {
     setCurrentLanguage(quint32(action->data().toInt()));
@@ -203,4 +834,28 @@ void Orv_RDM_Controller::slotactionGroupLanguages(QAction *action)
 void Orv_RDM_Controller::slottopLevelChanged(bool floating)
 {
     resize(floating ? minimumSize() : maximumSize());
+}
+
+void Orv_RDM_Controller::slotFirmwareUpdate(bool)
+{
+}
+
+void Orv_RDM_Controller::slotpushButtonCreateUpg(bool)
+{
+}
+
+void Orv_RDM_Controller::slotpushButtonCreateBootBin(bool)
+{
+}
+
+void Orv_RDM_Controller::slotRunApllication(bool)
+{
+}
+
+void Orv_RDM_Controller::slotpushButtonConnect(bool)
+{
+}
+
+void Orv_RDM_Controller::slotpatchHelpButton(bool)
+{
 }

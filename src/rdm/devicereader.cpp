@@ -109,15 +109,29 @@ int readFullDetails(RDM &rdm, DeviceRecord &record)
     readPersonalities(rdm, record);
     readParameters(rdm, record);
     readSensors(rdm, record);
+    readInto(rdm, record, {&RDM::getIdentify, &DeviceRecord::setIdentify});
+    readCounters(rdm, record);
+    return deviceInfo;
+}
+
+void readOverview(RDM &rdm, DeviceRecord &record)
+{
     readAll(rdm, record, {
+        {&RDM::getDeviceLabel, &DeviceRecord::setDeviceLabel},
+        {&RDM::getDeviceInfo, &DeviceRecord::storeDeviceInfo},
         {&RDM::getIdentify, &DeviceRecord::setIdentify},
+    });
+}
+
+void readCounters(RDM &rdm, DeviceRecord &record)
+{
+    readAll(rdm, record, {
         {&RDM::getDeviceHours, &DeviceRecord::setDeviceHours},
         {&RDM::getDevicePowerCycles, &DeviceRecord::setDevicePowerCycles},
         {&RDM::getLampHours, &DeviceRecord::setLampHours},
         {&RDM::getLampStrikes, &DeviceRecord::setLampStrikes},
         {&RDM::getLampState, &DeviceRecord::setLampState},
     });
-    return deviceInfo;
 }
 
 std::vector<std::unique_ptr<DeviceRecord>> discoverSubDevices(RDM &rdm, const DeviceRecord &root)

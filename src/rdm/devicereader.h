@@ -25,6 +25,13 @@ std::unique_ptr<DeviceRecord> readDiscoveredDevice(RDM &rdm, quint64 uid);
 // detailsFetched is left to the caller.
 int readFullDetails(RDM &rdm, DeviceRecord &record);
 
+// What may change on a device behind the program's back and its overview shows: DEVICE_LABEL,
+// DEVICE_INFO and IDENTIFY_DEVICE.
+void readOverview(RDM &rdm, DeviceRecord &record);
+
+// DEVICE_HOURS, DEVICE_POWER_CYCLES, LAMP_HOURS, LAMP_STRIKES and LAMP_STATE.
+void readCounters(RDM &rdm, DeviceRecord &record);
+
 // Probes sub-devices 1 to 512 of a root whose DEVICE_INFO is stored until as many as it announces
 // have answered; the records come back in ascending sub-device number.
 std::vector<std::unique_ptr<DeviceRecord>> discoverSubDevices(RDM &rdm, const DeviceRecord &root);

@@ -1,44 +1,151 @@
-// The main window's connection life cycle on the simulated interface.
+// The main window on the simulated interface: connection life cycle, discovery, the device list and
+// the device overview, checked through the widgets the user sees and the bytes on the wire.
 #include "mainwindow/orv_rdm_controller.h"
+#include "manualclock.h"
+#include "settings/languagefile.h"
 #include "settings/settings.h"
 #include "simulator/simulatedbackend.h"
+#include "simulator/simulatedresponder.h"
 #include "usb/usbdevice.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDockWidget>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTextEdit>
+#include <QTranslator>
+#include <QTreeView>
 #include <QtTest>
+
+namespace {
+
+constexpr quint64 parUid = 0x7FF100010001ULL;
+constexpr quint64 spotUid = 0x7FF100020001ULL;
+constexpr quint64 upstageBarUid = 0x7FF100050002ULL;
+
+// Drops every GET of one PID, as a responder that never answers it.
+class SilentOnGet : public VirtualResponder
+{
+public:
+    SilentOnGet(std::shared_ptr<VirtualResponder> inner, quint16 pid) : inner(std::move(inner)), pid(pid) {}
+    quint64 uid() const override { return inner->uid(); }
+    QByteArray handle(const QByteArray &packet) override
+    {
+        const bool dropped = packet.size() > 22 && quint8(packet.at(20)) == 0x20
+                && ((quint8(packet.at(21)) << 8) | quint8(packet.at(22))) == pid;
+        return dropped ? QByteArray() : inner->handle(packet);
+    }
+
+private:
+    std::shared_ptr<VirtualResponder> inner;
+    quint16 pid;
+};
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<Orv_RDM_Controller> window;
+    ManualClock clock;
 
     SimulatedBackend *bus() const { return dynamic_cast<SimulatedBackend *>(UsbDevice::processUsbBackend()); }
+    SimulatedLine &line() const { return bus()->interfaceAt(0).line(); }
+    template <typename T> T *widget(const char *name) const
+    {
+        T *found = window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no widget %s", name);
+        return found;
+    }
     QStringList logLines() const
     {
         QStringList lines;
-        const QString text = window->findChild<QTextEdit *>(QStringLiteral("textEditLog"))->toPlainText();
-        for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        for (const QString &line : widget<QTextEdit>("textEditLog")->toPlainText().split(QLatin1Char('\n'),
+                                                                                          Qt::SkipEmptyParts))
             lines.append(line.mid(11));
         return lines;
     }
-    QString statusText() const
-    {
-        return window->findChild<QLabel *>(QStringLiteral("label_ConnectionStatus"))->text();
-    }
+    QString statusText() const { return widget<QLabel>("label_ConnectionStatus")->text(); }
     QStringList interfaceEntries() const
     {
         QStringList entries;
-        const auto *menu = window->findChild<QMenu *>(QStringLiteral("menuDevices"));
-        for (QAction *action : menu->actions()) {
+        for (QAction *action : widget<QMenu>("menuDevices")->actions()) {
             if (!action->isSeparator())
                 entries.append(action->text());
         }
         return entries;
+    }
+    // The rows of the device list under a parent, as the user reads them.
+    QStringList rows(const QModelIndex &parent = QModelIndex()) const
+    {
+        QStringList texts;
+        const QAbstractItemModel *model = widget<QTreeView>("treeViewDevices")->model();
+        for (int row = 0; model && row < model->rowCount(parent); ++row)
+            texts.append(model->index(row, 0, parent).data().toString());
+        return texts;
+    }
+    QModelIndex rootRow(int row) const { return widget<QTreeView>("treeViewDevices")->model()->index(row, 0); }
+    QString selectedRow() const
+    {
+        const QModelIndexList selected = widget<QTreeView>("treeViewDevices")->selectionModel()->selectedIndexes();
+        return selected.size() == 1 ? selected.first().data().toString() : QString();
+    }
+    void select(const QModelIndex &index) const
+    {
+        widget<QTreeView>("treeViewDevices")->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    }
+    void fullDiscovery() const { widget<QPushButton>("pushButtonFullDiscovery")->click(); }
+    // Request-9 packets (RDM requests) since the transfer log was last cleared, as hex.
+    QStringList requestPackets() const
+    {
+        QStringList packets;
+        for (const TransferRecord &transfer : bus()->transferLog()) {
+            if (transfer.request == 9)
+                packets.append(QString::fromLatin1(transfer.data.toHex()));
+        }
+        return packets;
+    }
+    // The command class, PID and parameter data of each RDM request since the log was cleared.
+    QStringList requests() const
+    {
+        QStringList summaries;
+        for (const QString &packet : requestPackets()) {
+            const QByteArray bytes = QByteArray::fromHex(packet.toLatin1());
+            if (bytes.size() < 24 || quint8(bytes.at(0)) != 0xCC)
+                continue;
+            const int pdl = quint8(bytes.at(23));
+            summaries.append(QString::fromLatin1(bytes.mid(20, 3).toHex() + ' ' + bytes.mid(24, pdl).toHex())
+                                     .trimmed());
+        }
+        return summaries;
+    }
+    // Closes the next modal message box once it is up and keeps its text.
+    void answerNextMessageBox(QString *text) const
+    {
+        auto *timer = new QTimer(window.get());
+        timer->setInterval(5);
+        connect(timer, &QTimer::timeout, timer, [timer, text] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                *text = box->text();
+                box->accept();
+                timer->deleteLater();
+            }
+        });
+        timer->start();
+    }
+    SimulatedResponder &responder(quint64 uid) const
+    {
+        return *dynamic_cast<SimulatedResponder *>(line().responder(uid).get());
     }
 
 private slots:
@@ -57,6 +164,7 @@ private slots:
     {
         bus()->clearTransferLog();
         window = std::make_unique<Orv_RDM_Controller>();
+        window->setEngineClock(&clock);
     }
     void cleanup() { window.reset(); }
 
@@ -66,8 +174,8 @@ private slots:
         QCOMPARE(interfaceEntries(), QStringList{"Refresh"});
         QCOMPARE(logLines(), QStringList{"Looking for ORV controllers, 0 found."});
         QCOMPARE(statusText(), QStringLiteral("<font color='red'>Disconnected</font>"));
-        QVERIFY(window->findChild<QMenu *>(QStringLiteral("menuDevices"))->isEnabled());
-        QVERIFY(!window->findChild<QPushButton *>(QStringLiteral("pushButtonFullDiscovery"))->isEnabled());
+        QVERIFY(widget<QMenu>("menuDevices")->isEnabled());
+        QVERIFY(!widget<QPushButton>("pushButtonFullDiscovery")->isEnabled());
         QVERIFY(bus()->transferLog().isEmpty());
     }
 #else
@@ -77,13 +185,11 @@ private slots:
         const QStringList entries = interfaceEntries();
         QCOMPARE(entries.size(), 2);
         QCOMPARE(entries.first(), QStringLiteral("Refresh"));
-        QVERIFY(entries.last().startsWith(QStringLiteral("D:")));
-        QVERIFY(entries.last().endsWith(QStringLiteral(" SN:ABCDEF1")));
+        QCOMPARE(entries.last(), QStringLiteral("D:Rb604 RDM/DMX FW:2.14 SN:ABCDEF1"));
         QCOMPARE(logLines(), QStringList({"Looking for ORV controllers, 1 found.", "Connection succeeded"}));
         QVERIFY(statusText().contains(QStringLiteral("Connected")));
-        QVERIFY(statusText().contains(entries.last()));
-        QVERIFY(!window->findChild<QMenu *>(QStringLiteral("menuDevices"))->isEnabled());
-        QVERIFY(window->findChild<QPushButton *>(QStringLiteral("pushButtonFullDiscovery"))->isEnabled());
+        QVERIFY(!widget<QMenu>("menuDevices")->isEnabled());
+        QVERIFY(widget<QPushButton>("pushButtonFullDiscovery")->isEnabled());
 
         QList<TransferRecord> timing;
         for (const TransferRecord &transfer : bus()->transferLog()) {
@@ -94,7 +200,7 @@ private slots:
         QCOMPARE(timing.at(0).request, quint8(13));
         QCOMPARE(timing.at(0).data.toHex(), QByteArray("58000000080000000000000064000000"));
         QCOMPARE(timing.at(1).request, quint8(11));
-        QCOMPARE(timing.at(1).data.size(), 28);
+        QCOMPARE(timing.at(1).data.toHex(), QByteArray("f00a0000a816000040420f0040420f00b80b0000b000000040420f00"));
     }
 
     void timingIsReadWhenConnecting()
@@ -106,40 +212,360 @@ private slots:
         QCOMPARE(bus()->interfaceAt(0).firmware().dmxTiming().breakTime, 200u);
     }
 
-    void disconnectingListsTheInterfacesAgain()
+    void fullDiscoveryListsTheRig()
     {
-        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("pushButtonDisconnect")), Qt::LeftButton);
+        fullDiscovery();
+        QCOMPARE(rows(), QStringList({"Lumora Par 7 RGBW", "Lumora Spot 300", "Lumora Strobe 1500", "Lumora PixelBar 8",
+                                      "Lumora PixelBar 8", "Voltaris Rack 12", "Voltaris PowerWatch 3",
+                                      "Nebelwerk Haze 900"}));
+        QCOMPARE(rows(rootRow(0)), QStringList({"UID: 0x7ff100010001", "Desc: Lumora Par 7 RGBW", "DMX Start: 1",
+                                                "DMX Footprint: 8"}));
+        QStringList modules(11, QStringLiteral("Voltaris DM 2.5 kW module"));
+        QCOMPARE(rows(rootRow(5)), modules);
+        QCOMPARE(selectedRow(), QStringLiteral("Lumora Par 7 RGBW"));
+        QCOMPARE(widget<QLabel>("labelDeviceStatus")->text(), QStringLiteral("<font color='green'>Lumora Par 7 RGBW</font>"));
+        QCOMPARE(widget<QLineEdit>("lineEditDeviceLabel")->text(), QStringLiteral("Stage left par"));
+    }
+
+    void deviceTextsAreEscapedInRichText()
+    {
+        std::optional<QByteArray> &model = responder(parUid).state().root.modelDescription;
+        const std::optional<QByteArray> demoModel = model;
+        model = QByteArray("Par <i>7</i> & co");
+        fullDiscovery();
+        model = demoModel;
+        QCOMPARE(widget<QLabel>("labelDeviceStatus")->text(),
+                 QStringLiteral("<font color='green'>Par &lt;i&gt;7&lt;/i&gt; &amp; co</font>"));
+        QCOMPARE(widget<QLabel>("labelPIDGETSET")->text(), widget<QLabel>("labelDeviceStatus")->text());
+    }
+
+    void additionalDiscoveryAddsOnlyNewcomers_data()
+    {
+        QTest::addColumn<bool>("listedBefore");
+        QTest::addColumn<QStringList>("rowsAfter");
+        QTest::addColumn<QString>("selectedAfter");
+        QTest::newRow("list kept, selection left alone")
+                << true
+                << QStringList({"Lumora Par 7 RGBW", "Lumora Spot 300", "Lumora Strobe 1500", "Lumora PixelBar 8",
+                                "Voltaris Rack 12", "Voltaris PowerWatch 3", "Nebelwerk Haze 900", "Lumora PixelBar 8"})
+                << "Lumora Spot 300";
+        QTest::newRow("empty list, first device selected")
+                << false
+                << QStringList({"Lumora Par 7 RGBW", "Lumora Spot 300", "Lumora Strobe 1500", "Lumora PixelBar 8",
+                                "Lumora PixelBar 8", "Voltaris Rack 12", "Voltaris PowerWatch 3", "Nebelwerk Haze 900"})
+                << "Lumora Par 7 RGBW";
+    }
+    void additionalDiscoveryAddsOnlyNewcomers()
+    {
+        QFETCH(bool, listedBefore);
+        QFETCH(QStringList, rowsAfter);
+        QFETCH(QString, selectedAfter);
+        std::shared_ptr<VirtualResponder> latecomer;
+        // Responders that earlier discoveries left muted would not answer an additional one.
+        for (const std::shared_ptr<VirtualResponder> &muted : line().responders()) {
+            auto fresh = std::make_shared<SimulatedResponder>(responder(muted->uid()).state());
+            line().removeResponder(muted->uid());
+            if (!listedBefore || muted->uid() != upstageBarUid)
+                line().addResponder(fresh);
+            else
+                latecomer = fresh;
+        }
+        if (listedBefore) {
+            fullDiscovery();
+            select(rootRow(1));
+            line().addResponder(latecomer);
+        }
+        widget<QPushButton>("pushButtonAddDiscovery")->click();
+        QCOMPARE(rows(), rowsAfter);
+        if (listedBefore)
+            QCOMPARE(rows(rootRow(7)), QStringList({"UID: 0x7ff100050002", "Desc: Lumora PixelBar 8",
+                                                    "DMX Start: 112", "DMX Footprint: 24"}));
+        QCOMPARE(selectedRow(), selectedAfter);
+    }
+
+    void aFailedTransferReconnects_data()
+    {
+        QTest::addColumn<bool>("unplugged");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<int>("rowsAfter");
+        QTest::newRow("transient failure") << false << "Success" << 8;
+        QTest::newRow("cable pulled") << true << "Fail" << 0;
+    }
+    void aFailedTransferReconnects()
+    {
+        QFETCH(bool, unplugged);
+        QFETCH(QString, outcome);
+        QFETCH(int, rowsAfter);
+        fullDiscovery();
+        widget<QTextEdit>("textEditLog")->clear();
+        if (unplugged)
+            bus()->interfaceAt(0).faults().unplugAtTransfer(1);
+        else
+            bus()->interfaceAt(0).faults().failTransfer(1);
+        widget<QPushButton>("pushButtonRefresh")->click();
+        QTRY_VERIFY(logLines().contains(outcome));
+        const QStringList lines = logLines();
+        const qsizetype lost = lines.indexOf(QStringLiteral("Disconnecting after USB error"));
+        QVERIFY(lost > 0);
+        QCOMPARE(lines.mid(lost, 3), QStringList({"Disconnecting after USB error", "Trying to reconnect", outcome}));
+        QCOMPARE(lines.count(QStringLiteral("Disconnecting after USB error")), 1);
+        QCOMPARE(rows().size(), rowsAfter);
+        QCOMPARE(widget<QMenu>("menuDevices")->isEnabled(), unplugged);
+        QCOMPARE(statusText().contains(QStringLiteral("Disconnected")), unplugged);
+        if (unplugged)
+            bus()->interfaceAt(0).replug();
+    }
+
+    void aFailedFullDiscoveryLeavesAnEmptyList()
+    {
+        fullDiscovery();
+        bus()->interfaceAt(0).faults().failTransfer(1);
+        fullDiscovery();
+        QCOMPARE(rows(), QStringList());
+        QCOMPARE(widget<QLabel>("labelDeviceStatus")->text(), QStringLiteral("<font color='red'>NO DEVICE</font>"));
+        QTRY_VERIFY(logLines().contains(QStringLiteral("Success")));
+    }
+
+    void aLossDuringTheDiscoveryWaitKeepsTheEngine()
+    {
+        // A transfer that fails while the bar runs: its loss is handled once the discovery is over.
+        QTimer::singleShot(0, window.get(), [this] {
+            bus()->interfaceAt(0).faults().failTransfer(1);
+            QVERIFY(QMetaObject::invokeMethod(window.get(), "slotpushButtonDane", Q_ARG(bool, false)));
+        });
+        fullDiscovery();
+        QVERIFY(logLines().contains(QStringLiteral("Response data not received. USB error")));
+        QVERIFY(!logLines().contains(QStringLiteral("Trying to reconnect")));
+        QTRY_VERIFY(logLines().contains(QStringLiteral("Success")));
+        QCOMPARE(logLines().count(QStringLiteral("Trying to reconnect")), 1);
+    }
+
+    void listingAnUnreadableUnitNeverReconnects()
+    {
+        window.reset();
+        bus()->interfaceAt(0).faults().setInformationBlockReadable(false);
+        window = std::make_unique<Orv_RDM_Controller>();
+        QTest::qWait(20);
+        widget<QPushButton>("pushButtonDisconnect")->click();
+        QTest::qWait(20);
+        bus()->interfaceAt(0).faults().setInformationBlockReadable(true);
+        QCOMPARE(logLines(), QStringList({"Looking for ORV controllers, 1 found.", "Connection succeeded",
+                                          "Disconnecting", "Looking for ORV controllers, 1 found."}));
         QCOMPARE(statusText(), QStringLiteral("<font color='red'>Disconnected</font>"));
-        QCOMPARE(logLines().mid(2), QStringList({"Disconnecting", "Looking for ORV controllers, 1 found."}));
-        QVERIFY(window->findChild<QMenu *>(QStringLiteral("menuDevices"))->isEnabled());
-        QCOMPARE(interfaceEntries().size(), 2);
     }
 
-    void reconnectsAfterAUsbError()
+    void aUnitThatStallsEverythingEndsDisconnected()
     {
-        QVERIFY(QMetaObject::invokeMethod(window.get(), "slot_suddenly_disconnected"));
-        QCOMPARE(logLines().mid(2), QStringList({"Disconnecting after USB error", "Trying to reconnect", "Success"}));
-        QVERIFY(statusText().contains(QStringLiteral("Connected")));
+        widget<QTextEdit>("textEditLog")->clear();
+        for (int transfer = 1; transfer <= 10; ++transfer)
+            bus()->interfaceAt(0).faults().failTransfer(transfer, -32);
+        widget<QPushButton>("pushButtonAddDiscovery")->click();
+        QTRY_VERIFY(logLines().contains(QStringLiteral("Fail")));
+        QTest::qWait(20);
+        QCOMPARE(logLines().mid(logLines().indexOf(QStringLiteral("Disconnecting after USB error"))),
+                 QStringList({"Disconnecting after USB error", "Trying to reconnect", "Fail",
+                              "Looking for ORV controllers, 1 found."}));
+        // Whatever the plan still holds must not strike the next test.
+        window.reset();
+        while (bus()->interfaceAt(0).faults().nextTransfer(TransferDirection::Out).action != FaultPlan::Action::Serve) {
+        }
     }
 
-    void fallsBackWhenTheInterfaceIsGone()
+    void reselectingOnTheParameterTabSendsNothing()
     {
-        bus()->interfaceAt(0).unplug();
-        QVERIFY(QMetaObject::invokeMethod(window.get(), "slot_suddenly_disconnected"));
-        QCOMPARE(logLines().mid(2), QStringList({"Disconnecting after USB error", "Trying to reconnect", "Fail",
-                                                 "Looking for ORV controllers, 0 found."}));
-        QCOMPARE(statusText(), QStringLiteral("<font color='red'>Disconnected</font>"));
-        QCOMPARE(interfaceEntries(), QStringList{"Refresh"});
-        bus()->interfaceAt(0).replug();
+        fullDiscovery();
+        select(rootRow(1));
+        widget<QTabWidget>("tabWidget")->setCurrentIndex(3);
+        bus()->clearTransferLog();
+        select(rootRow(0));
+        QCOMPARE(requestPackets(), QStringList());
+        QCOMPARE(widget<QLabel>("labelPIDGETSET")->text(), QStringLiteral("<font color='green'>Lumora Par 7 RGBW</font>"));
     }
 
-    void floatingTheDockResizesTheWindow()
+    void tabChangesReadWhatTheTabShows_data()
     {
-        auto *dock = window->findChild<QDockWidget *>(QStringLiteral("dockWidget"));
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("requested");
+        QTest::newRow("overview: label, device info, identify") << 0 << QStringList({"200082", "200060", "201000"});
+        QTest::newRow("patch grid: every device's info") << 1 << QStringList(19, QStringLiteral("200060"));
+        QTest::newRow("sensors: the five counters")
+                << 2 << QStringList({"200400", "200405", "200401", "200402", "200403"});
+        QTest::newRow("parameters: nothing") << 3 << QStringList();
+    }
+    void tabChangesReadWhatTheTabShows()
+    {
+        QFETCH(int, tab);
+        QFETCH(QStringList, requested);
+        auto *tabs = widget<QTabWidget>("tabWidget");
+        tabs->setCurrentIndex(tab == 3 ? 2 : 3);
+        fullDiscovery();
+        bus()->clearTransferLog();
+        tabs->setCurrentIndex(tab);
+        QCOMPARE(requests(), requested);
+        QCOMPARE(tabs->currentIndex(), tab);
+    }
+
+    void saveChanges_data()
+    {
+        QTest::addColumn<int>("personality");
+        QTest::addColumn<int>("startAddress");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("requested");
+        const QString label = QStringLiteral("Truss 1 spot");
+        const QString labelSet = QStringLiteral("300082 ") + QString::fromLatin1(label.toLatin1().toHex());
+        QTest::newRow("start address 0 is refused, the label still sent")
+                << 0 << 0 << label << "Specify correct DMX Start Adress (1-512)"
+                << QStringList({"200060", labelSet, "200082"});
+        QTest::newRow("footprint 20 ending on channel 512 is accepted")
+                << 1 << 493 << label << QString()
+                << QStringList({"3000e0 02", "3000f0 01ed", "200060", labelSet, "200082"});
+        QTest::newRow("footprint 20 running past channel 512 is refused")
+                << 1 << 494 << label << "Not enough channels for this personality"
+                << QStringList({"200060", labelSet, "200082"});
+        QTest::newRow("a label of 32 characters is sent")
+                << 0 << 20 << QString(32, QLatin1Char('x')) << QString()
+                << QStringList({"3000e0 01", "3000f0 0014", "200060",
+                                "300082 " + QString::fromLatin1(QByteArray(32, 'x').toHex()), "200082"});
+        QTest::newRow("a label of 33 characters is refused")
+                << 0 << 20 << QString(33, QLatin1Char('x')) << "Bad device label length. Appropriate length is max. 32 chars."
+                << QStringList({"3000e0 01", "3000f0 0014", "200060"});
+        QTest::newRow("a label beyond Latin-1 is refused")
+                << 0 << 20 << QStringLiteral("B\u00fchne \u2192 links") << "The device label can hold only Latin-1 characters (one byte each)."
+                << QStringList({"3000e0 01", "3000f0 0014", "200060"});
+    }
+    void saveChanges()
+    {
+        QFETCH(int, personality);
+        QFETCH(int, startAddress);
+        QFETCH(QString, label);
+        QFETCH(QString, box);
+        QFETCH(QStringList, requested);
+        fullDiscovery();
+        select(rootRow(1));
+        widget<QComboBox>("comboBoxDMXPersonality")->setCurrentIndex(personality);
+        widget<QSpinBox>("spinBoxDMXStartAdress")->setValue(startAddress);
+        widget<QLineEdit>("lineEditDeviceLabel")->setText(label);
+        bus()->clearTransferLog();
+        QString shown;
+        if (!box.isEmpty())
+            answerNextMessageBox(&shown);
+        widget<QPushButton>("pushButtonSaveChanges")->click();
+        QCOMPARE(shown, box);
+        QCOMPARE(requests(), requested);
+        const ResponderSettings &stored = responder(spotUid).state().root.settings;
+        const bool addressSent = requested.contains(QStringLiteral("3000f0 01ed"));
+        QCOMPARE(stored.startAddress, addressSent ? 493 : startAddress == 20 ? 20 : 9);
+        QCOMPARE(widget<QSpinBox>("spinBoxDMXStartAdress")->value(), int(stored.startAddress));
+        QCOMPARE(widget<QLineEdit>("lineEditDeviceLabel")->text(), QString::fromLatin1(stored.label));
+        // The rig goes back to how the demo has it.
+        responder(spotUid).state().root.settings = responder(spotUid).state().root.factorySettings;
+    }
+
+    void savingWithoutPersonalitiesSendsOnlyTheAddress()
+    {
+        const std::shared_ptr<VirtualResponder> spot = line().responder(spotUid);
+        line().removeResponder(spotUid);
+        line().addResponder(std::make_shared<SilentOnGet>(spot, 0x00E0));
+        fullDiscovery();
+        select(rootRow(1));
+        QCOMPARE(widget<QComboBox>("comboBoxDMXPersonality")->count(), 0);
+        widget<QSpinBox>("spinBoxDMXStartAdress")->setValue(30);
+        bus()->clearTransferLog();
+        widget<QPushButton>("pushButtonSaveChanges")->click();
+        line().removeResponder(spotUid);
+        line().addResponder(spot);
+        QCOMPARE(requests().mid(0, 2), QStringList({"3000f0 001e", "200060"}));
+        QCOMPARE(responder(spotUid).state().root.settings.startAddress, 30);
+        responder(spotUid).state().root.settings = responder(spotUid).state().root.factorySettings;
+    }
+
+    void identifyReachesTheResponder()
+    {
+        fullDiscovery();
+        auto *identify = widget<QCheckBox>("checkBoxIdentify");
+        for (const bool on : {true, false}) {
+            bus()->clearTransferLog();
+            identify->click();
+            QCOMPARE(requests(), QStringList({on ? "301000 01" : "301000 00", "201000"}));
+            QCOMPARE(responder(parUid).state().root.identify, on);
+            QCOMPARE(identify->isChecked(), on);
+        }
+    }
+
+    void theDockResizesTheWindow()
+    {
+        auto *dock = widget<QDockWidget>("dockWidget");
         dock->setFloating(true);
         QCOMPARE(window->size(), QSize(700, 665));
         dock->setFloating(false);
         QCOMPARE(window->size(), QSize(950, 665));
+    }
+
+    void choosingALanguageStoresIt()
+    {
+        QString text;
+        answerNextMessageBox(&text);
+        widget<QMenu>("menuLanguage")->actions().at(2)->trigger();
+        QCOMPARE(text, QStringLiteral("Restart program to apply changes."));
+        QCOMPARE(currentLanguage(), 2u);
+        QCOMPARE(storedLanguageCode(), QStringLiteral("de"));
+        QFile file(languageFileName);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("<lang>de</lang>"));
+        setCurrentLanguage(0);
+    }
+
+    void noTextIsCutOff_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << "en";
+        QTest::newRow("pl") << "pl";
+        QTest::newRow("de") << "de";
+    }
+    void noTextIsCutOff()
+    {
+        QFETCH(QString, language);
+        window.reset();
+        QTranslator translator;
+        QVERIFY(translator.load(QCoreApplication::applicationDirPath() + QStringLiteral("/orv_rdm_controler_")
+                                + language));
+        QCoreApplication::installTranslator(&translator);
+        window = std::make_unique<Orv_RDM_Controller>();
+        window->setEngineClock(&clock);
+        window->show();
+        fullDiscovery();
+        QStringList cut;
+        auto *tabs = widget<QTabWidget>("tabWidget");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            QApplication::processEvents();
+            for (const QWidget *child : window->findChildren<QWidget *>()) {
+                if (!child->isVisible())
+                    continue;
+                const QFontMetrics metrics = child->fontMetrics();
+                if (auto *button = qobject_cast<const QAbstractButton *>(child)) {
+                    if (!button->text().isEmpty() && button->width() < button->sizeHint().width())
+                        cut.append(button->objectName() + QLatin1Char(' ') + button->text());
+                } else if (auto *label = qobject_cast<const QLabel *>(child)) {
+                    const bool fits = label->wordWrap() ? label->heightForWidth(label->contentsRect().width())
+                                    <= label->contentsRect().height()
+                                                        : label->contentsRect().width() >= label->sizeHint().width()
+                                    - label->margin() * 2 - 2 * label->frameWidth();
+                    if (!fits)
+                        cut.append(label->objectName() + QLatin1Char(' ') + label->text());
+                } else if (auto *group = qobject_cast<const QGroupBox *>(child)) {
+                    if (metrics.horizontalAdvance(group->title()) + 12 > group->width())
+                        cut.append(group->objectName() + QLatin1Char(' ') + group->title());
+                }
+            }
+            const QTabBar *bar = tabs->tabBar();
+            if (bar->tabRect(tab).width() < bar->fontMetrics().horizontalAdvance(bar->tabText(tab)))
+                cut.append(QStringLiteral("tab ") + bar->tabText(tab));
+        }
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
     }
 #endif
 };
