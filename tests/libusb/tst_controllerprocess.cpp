@@ -42,6 +42,8 @@ void ControllerProcessTest::connectsAtStartAndSendsTiming()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("RB604_SIMULATOR"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The trace lines without their category names, as compared below.
+    environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{message}"));
     controller.setProcessEnvironment(environment);
     controller.start(QStringLiteral(ORV_CONTROLLER_PATH), QStringList{QStringLiteral("--trace")});
     QVERIFY2(controller.waitForStarted(startLimitMs), qPrintable(controller.errorString()));

@@ -330,7 +330,7 @@ private slots:
     {
         // A transfer that fails while the bar runs: its loss is handled once the discovery is over.
         QTimer::singleShot(0, window.get(), [this] {
-            bus()->interfaceAt(0).faults().failTransfer(1);
+            bus()->interfaceAt(0).faults().failTransfer(1, UsbResult::Stall);
             QVERIFY(QMetaObject::invokeMethod(window.get(), "slotpushButtonDane", Q_ARG(bool, false)));
         });
         fullDiscovery();
@@ -358,7 +358,7 @@ private slots:
     {
         widget<QTextEdit>("textEditLog")->clear();
         for (int transfer = 1; transfer <= 10; ++transfer)
-            bus()->interfaceAt(0).faults().failTransfer(transfer, -32);
+            bus()->interfaceAt(0).faults().failTransfer(transfer, UsbResult::Stall);
         widget<QPushButton>("pushButtonAddDiscovery")->click();
         QTRY_VERIFY(logLines().contains(QStringLiteral("Fail")));
         QTest::qWait(20);
