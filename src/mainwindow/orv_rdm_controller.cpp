@@ -426,11 +426,6 @@ void Orv_RDM_Controller::showModel(std::unique_ptr<TreeModel> newModel)
     treeView->setVisible(true);
 }
 
-TreeModel *Orv_RDM_Controller::treeModel() const
-{
-    return model.get();
-}
-
 void Orv_RDM_Controller::selectFirstDevice()
 {
     const QModelIndex first = proxy->mapFromSource(model->index(0, 0));

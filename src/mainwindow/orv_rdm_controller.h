@@ -112,7 +112,6 @@ private:
     void forgetDevices();
     // A new proxy over the model, shown by the tree with its selection connected.
     void showModel(std::unique_ptr<TreeModel> model);
-    TreeModel *treeModel() const;
     void selectFirstDevice();
     // The sub-device records of a root in ascending sub-device number.
     QList<DeviceRecord *> subDevicesOf(const DeviceRecord *root) const;
@@ -143,7 +142,6 @@ private:
     QTableWidget *patchGrid = nullptr;
     QDialog *parameterDialog = nullptr;
     ParameterRecord *selectedParameter = nullptr;
-    QDialog *patchHelpDialog = nullptr;
     // The tree's model and proxy; replaced by a full discovery, dropped on disconnection.
     std::unique_ptr<TreeModel> model;
     std::unique_ptr<MySortFilterProxyModel> proxy;
