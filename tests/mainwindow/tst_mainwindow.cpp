@@ -371,6 +371,31 @@ private slots:
         }
     }
 
+    void theOverviewShowsTheSelectedDevice()
+    {
+        fullDiscovery();
+        select(rootRow(1));
+        widget<QPushButton>("pushButtonRefresh")->click();
+        QCOMPARE(logLines().filter(QStringLiteral("Refreshing")), QStringList{"Refreshing UID: 0x7ff100020001"});
+        const QStringList fields = {"lineEditModelID", "lineEditSoftwareID", "lineEditManufacturerLabel",
+                                    "lineEditProtocolVersion", "lineEditSubCount", "lineEditCategory",
+                                    "lineEditDeviceLabel", "lineEditDMXFootprint", "lineEditParameterCount",
+                                    "lineEditSensorCount"};
+        QStringList shown;
+        for (const QString &field : fields)
+            shown.append(window->findChild<QLineEdit *>(field)->text());
+        QCOMPARE(shown, QStringList({"Lumora Spot 300", "1.7.0", "Lumora Lighting", "1.0", "0", "Fixture moving yoke",
+                                     "Truss 1 spot", "16", "35", "1"}));
+        auto *personalities = widget<QComboBox>("comboBoxDMXPersonality");
+        QCOMPARE(personalities->count(), 2);
+        QCOMPARE(personalities->itemText(0), QStringLiteral("1 - Standard 16ch"));
+        QCOMPARE(personalities->itemText(1), QStringLiteral("2 - Extended 20ch"));
+        QCOMPARE(personalities->currentIndex(), 0);
+        QCOMPARE(widget<QSpinBox>("spinBoxDMXStartAdress")->value(), 9);
+        QCOMPARE(rows(rootRow(1)), QStringList({"UID: 0x7ff100020001", "Desc: Lumora Spot 300", "DMX Start: 9",
+                                                "DMX Footprint: 16"}));
+    }
+
     void reselectingOnTheParameterTabSendsNothing()
     {
         fullDiscovery();
