@@ -4,6 +4,7 @@
 #include "rdm/vocabulary.h"
 
 #include <QAreaSeries>
+#include <QGraphicsLayout>
 #include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -17,6 +18,7 @@ constexpr qint16 UndefinedMinimum = -32768;
 constexpr qint16 UndefinedMaximum = 32767;
 // Half the time span shown around a single reading, in milliseconds.
 constexpr qint64 SingleReadingSpanMs = 30000;
+constexpr int MostMarkedReadings = 100;
 
 double scaled(qint16 value, quint8 prefix)
 {
@@ -26,24 +28,25 @@ double scaled(qint16 value, quint8 prefix)
 } // namespace
 
 SensorChart::SensorChart(QWidget *parent)
-    : QChartView(parent), m_values(new QLineSeries), m_valueAxis(new QValueAxis), m_timeAxis(new QDateTimeAxis)
+    // Made with its chart: a view made without one makes its own, which setChart() would orphan.
+    : QChartView(new QChart, parent), m_values(new QLineSeries), m_valueAxis(new QValueAxis),
+      m_timeAxis(new QDateTimeAxis)
 {
     setObjectName(QStringLiteral("sensorChart"));
     setRenderHint(QPainter::Antialiasing);
-    QChart *chart = new QChart;
+    QChart *chart = this->chart();
     chart->legend()->hide();
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setBackgroundRoundness(0);
     m_values->setObjectName(QStringLiteral("sensorValues"));
-    m_values->setPointsVisible(true);
     chart->addSeries(m_values);
     m_timeAxis->setFormat(QStringLiteral("hh:mm:ss"));
-    m_timeAxis->setTitleText(tr("Time"));
     m_valueAxis->setLabelFormat(QStringLiteral("%g"));
     chart->addAxis(m_timeAxis, Qt::AlignBottom);
     chart->addAxis(m_valueAxis, Qt::AlignLeft);
     m_values->attachAxis(m_timeAxis);
     m_values->attachAxis(m_valueAxis);
-    setChart(chart);
     clear();
 }
 
@@ -91,11 +94,11 @@ void SensorChart::showSensor(const SensorRecord &sensor, const std::deque<Sensor
         low = centre - step;
         high = centre + step;
     }
+    // Markers help while there are few readings and would hide the line of a long night.
+    m_values->setPointsVisible(points.size() <= MostMarkedReadings);
     m_values->replace(points);
     m_valueAxis->setRange(low, high);
-    const QString unit = unitText(sensor.unit);
-    m_valueAxis->setTitleText(unit.isEmpty() ? sensorTypeText(sensor.type)
-                                             : tr("%1 (%2)").arg(sensorTypeText(sensor.type), unit));
+    m_valueAxis->setTitleText(unitText(sensor.unit));
 
     QDateTime first = samples.empty() ? QDateTime::currentDateTime() : samples.front().time;
     QDateTime last = samples.empty() ? first : samples.back().time;

@@ -17,8 +17,8 @@ class SensorChart : public QChartView
 public:
     explicit SensorChart(QWidget *parent = nullptr);
 
-    // Draws `samples` of `sensor`, scaled by its prefix; the value axis spans the sensor's range and
-    // every sample, the band its normal range when it has one.
+    // Draws `samples` of `sensor`, scaled by its prefix; the value axis, titled with the unit, spans
+    // the sensor's range and every sample, the band its normal range when it has one.
     void showSensor(const SensorRecord &sensor, const std::deque<SensorSample> &samples);
     void clear();
 
