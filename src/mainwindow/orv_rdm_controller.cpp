@@ -18,10 +18,12 @@
 #include "usb/usbdevice.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSplashScreen>
+#include <QTimer>
 #include <algorithm>
 #include <optional>
 
@@ -29,6 +31,8 @@ namespace {
 
 constexpr int dmxChannels = 512;
 constexpr int maximumLabelLength = 32;
+// How often a reconnect held back by a modal dialog looks again.
+constexpr int modalRecheckMs = 100;
 
 // Tab indexes of the central tab widget.
 enum Tab { OverviewTab = 0, PatchGridTab = 1, SensorsTab = 2, ParametersTab = 3 };
@@ -257,6 +261,9 @@ void Orv_RDM_Controller::slotactionGroupDevices(QAction *action)
 
 void Orv_RDM_Controller::createEngine()
 {
+    // The parameter dialog works through the engine it was given.
+    delete parameterDialog;
+    parameterDialog = nullptr;
     rdm.reset();
     rdm = std::make_unique<RDM>(usbLink.get(), ui->textEditLog);
     rdm->setClock(engineClock ? engineClock : Clock::system());
@@ -306,6 +313,11 @@ void Orv_RDM_Controller::slot_suddenly_disconnected()
         return;
     if (engineUses > 0) {
         reconnectPending = true;
+        return;
+    }
+    // A modal dialog (fader, firmware upgrade) may be working through the engine or the link.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(modalRecheckMs, this, &Orv_RDM_Controller::slot_suddenly_disconnected);
         return;
     }
     appendLogLine(ui->textEditLog, tr("Disconnecting after USB error"));

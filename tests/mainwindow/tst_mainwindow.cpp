@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
@@ -338,6 +339,23 @@ private slots:
         QVERIFY(!logLines().contains(QStringLiteral("Trying to reconnect")));
         QTRY_VERIFY(logLines().contains(QStringLiteral("Success")));
         QCOMPARE(logLines().count(QStringLiteral("Trying to reconnect")), 1);
+    }
+
+    void aLossWhileAModalDialogIsOpenWaitsForIt()
+    {
+        QDialog modal(window.get());
+        bool reconnectedWhileOpen = true;
+        QTimer::singleShot(0, &modal, [&] {
+            bus()->interfaceAt(0).faults().failTransfer(1, UsbResult::Stall);
+            QVERIFY(QMetaObject::invokeMethod(window.get(), "slotpushButtonDane", Q_ARG(bool, false)));
+            QTimer::singleShot(150, &modal, [&] {
+                reconnectedWhileOpen = logLines().contains(QStringLiteral("Trying to reconnect"));
+                modal.accept();
+            });
+        });
+        modal.exec();
+        QVERIFY(!reconnectedWhileOpen);
+        QTRY_VERIFY(logLines().contains(QStringLiteral("Success")));
     }
 
     void listingAnUnreadableUnitNeverReconnects()
