@@ -538,6 +538,19 @@ private slots:
         }
     }
 
+    void theAboutBoxTellsVersionAndSettings()
+    {
+        widget<QMenu>("menuHelp")->actions().first()->trigger();
+        auto *about = window->findChild<QDialog *>(QStringLiteral("Dialog_Info"));
+        QVERIFY(about && about->isVisible());
+        QCOMPARE(about->windowTitle(), QStringLiteral("Orv RDM Controller Information"));
+        const QString text = about->findChild<QLabel *>(QStringLiteral("labelInfo"))->text();
+        QVERIFY(text.contains(QStringLiteral("Orv RDM Controller 1.7")));
+        QVERIFY(text.contains(QSettings().fileName().toHtmlEscaped()));
+        about->findChild<QPushButton *>(QStringLiteral("pushButtonOk"))->click();
+        QVERIFY(!about->isVisible());
+    }
+
     void theDockResizesTheWindow()
     {
         auto *dock = widget<QDockWidget>("dockWidget");
