@@ -1,0 +1,7 @@
+// Patch grid cells.
+#include "patchgrid/devicetablewidgetitem.h"
+
+DeviceTableWidgetItem::DeviceTableWidgetItem(const QString &text)
+    : QTableWidgetItem(text, QTableWidgetItem::Type)
+{
+}
