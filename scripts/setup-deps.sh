@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and screenshots need; quiet when all is there.
+# Installs the Debian packages that building, testing and screenshots need (with --packaging also
+# those of the Debian package); quiet when all is there.
 set -euo pipefail
 
 packages=(
@@ -9,7 +10,12 @@ packages=(
     libgl-dev libusb-1.0-0-dev
     umockdev libumockdev-dev
     xvfb xauth imagemagick
+    desktop-file-utils appstream strace
 )
+# The Debian package and its checks.
+if [ "${1:-}" = "--packaging" ]; then
+    packages+=(dpkg-dev fakeroot file lintian)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

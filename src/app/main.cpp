@@ -12,6 +12,8 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Ties the windows to the installed desktop entry, and so to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orv.RdmController"));
     if (QCoreApplication::arguments().contains(traceOption))
         enableTrace();
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -29,7 +31,7 @@ int main(int argc, char *argv[])
     QTranslator translator;
     const QString translationFile = chooseTranslationFile();
     if (!translationFile.isEmpty())
-        (void)translator.load(translationFile);
+        loadTranslation(translator, translationFile, translationFolders(QCoreApplication::applicationDirPath()));
     QCoreApplication::installTranslator(&translator);
 
     auto window = std::make_unique<Orv_RDM_Controller>();

@@ -3,9 +3,11 @@
 
 #include "settings/settings.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QSaveFile>
+#include <QTranslator>
 
 namespace {
 
@@ -81,4 +83,19 @@ QString chooseTranslationFile()
 
     const QString code = storedLanguageCode();
     return code.isEmpty() ? QString() : translationFilePrefix + code;
+}
+
+QStringList translationFolders(const QString &executableFolder)
+{
+    return {QDir::currentPath(), executableFolder,
+            QDir::cleanPath(executableFolder + QLatin1Char('/') + QLatin1String(ORV_TRANSLATIONS_RELATIVE))};
+}
+
+bool loadTranslation(QTranslator &translator, const QString &fileName, const QStringList &folders)
+{
+    for (const QString &folder : folders) {
+        if (translator.load(fileName, folder))
+            return true;
+    }
+    return false;
 }
