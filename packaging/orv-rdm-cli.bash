@@ -26,7 +26,7 @@ _orv_rdm_cli()
     for ((index = 1; index < COMP_CWORD; index++)); do
         word=${COMP_WORDS[index]}
         case $word in
-        --interface | --sub | --data) ((index++)) ;;
+        --interface | --sub | --data | --interval | --count) ((index++)) ;;
         -*) ;;
         *)
             if [[ -z $command ]]; then
@@ -39,14 +39,14 @@ _orv_rdm_cli()
     done
 
     case $previous in
-    --interface | --sub | --data) return 0 ;;
+    --interface | --sub | --data | --interval | --count) return 0 ;;
     esac
 
     if [[ -z $command ]]; then
         if [[ $current == -* ]]; then
             COMPREPLY=($(compgen -W "--interface --trace --help" -- "$current"))
         else
-            COMPREPLY=($(compgen -W "list discover info get set report batch snapshot diff check" -- "$current"))
+            COMPREPLY=($(compgen -W "list discover info get set report batch snapshot diff check watch" -- "$current"))
         fi
         return 0
     fi
@@ -55,6 +55,7 @@ _orv_rdm_cli()
     case $command in
     discover | report | snapshot | check) options="--full" ;;
     diff) options="--json" ;;
+    watch) options="--sub --interval --count" ;;
     info) options="--sub" ;;
     get | set) options="--sub --data --json" ;;
     batch) options="--keep-going" ;;
