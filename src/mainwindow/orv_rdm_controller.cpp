@@ -5,6 +5,7 @@
 #include "devicelist/dragtreeview.h"
 #include "devicelist/mysortfilterproxymodel.h"
 #include "devicelist/treemodel.h"
+#include "fader/dmxfaderdialog.h"
 #include "mainwindow/dialog_info.h"
 #include "parameterdialog/flowlayout.h"
 #include "rdm/devicereader.h"
@@ -12,7 +13,10 @@
 #include "rdm/rdm.h"
 #include "rdm/vocabulary.h"
 #include "settings/settings.h"
+#include "timeouts/dmxtimeoutdialog.h"
+#include "timeouts/rdmtimeoutdialog.h"
 #include "timeouts/storedtiming.h"
+#include "timeouts/usbtimeoutdialog.h"
 #include "ui_orv_rdm_controller.h"
 #include "usb/bytewriter.h"
 #include "usb/usbdevice.h"
@@ -818,18 +822,32 @@ void Orv_RDM_Controller::slotComboBoxOrderChanged(int index)
 
 void Orv_RDM_Controller::slotactionUSBTimeout()
 {
+    if (!usbTimeoutDialog)
+        usbTimeoutDialog = new USBTimeoutDialog(this, usbLink.get());
+    usbTimeoutDialog->show();
 }
 
 void Orv_RDM_Controller::slotactionRDMTimeout()
 {
+    // The dialog outlives reconnections, so it asks for the engine each time.
+    if (!rdmTimeoutDialog)
+        rdmTimeoutDialog = new RDMTimeoutDialog(this, [this] { return rdm.get(); }, ui->textEditLog);
+    rdmTimeoutDialog->show();
 }
 
 void Orv_RDM_Controller::slotactionDMXTimeout()
 {
+    if (!dmxTimeoutDialog)
+        dmxTimeoutDialog = new DMXTimeoutDialog(this, [this] { return rdm.get(); }, ui->textEditLog);
+    dmxTimeoutDialog->show();
 }
 
 void Orv_RDM_Controller::slotpushButtonControl(bool)
 {
+    delete faderDialog;
+    const DeviceRecord *device = currentDevice && currentDevice->dmxFootprint > 0 ? currentDevice : nullptr;
+    faderDialog = new DMXFaderDialog(this, rdm.get(), device);
+    faderDialog->show();
 }
 
 void Orv_RDM_Controller::slotactionGroupLanguages(QAction *action)

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPersistentModelIndex>
 #include <array>
 #include <memory>
@@ -142,6 +143,11 @@ private:
     QTableWidget *patchGrid = nullptr;
     QDialog *parameterDialog = nullptr;
     ParameterRecord *selectedParameter = nullptr;
+    // Made on first use and kept; the fader is made anew at each opening.
+    QDialog *dmxTimeoutDialog = nullptr;
+    QDialog *rdmTimeoutDialog = nullptr;
+    QDialog *usbTimeoutDialog = nullptr;
+    QPointer<QDialog> faderDialog;
     // The tree's model and proxy; replaced by a full discovery, dropped on disconnection.
     std::unique_ptr<TreeModel> model;
     std::unique_ptr<MySortFilterProxyModel> proxy;

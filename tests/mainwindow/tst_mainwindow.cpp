@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -572,6 +573,55 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("<lang>de</lang>"));
         setCurrentLanguage(0);
+    }
+
+    void theFaderDrivesTheSelectedDevicesSlots()
+    {
+        fullDiscovery();
+        select(rootRow(1)); // the spot: start 9, footprint 16
+        widget<QPushButton>("pushButtonControl")->click();
+        auto *fader = widget<QDialog>("DMXFader");
+        QVERIFY(fader->isVisible());
+        const InterfaceFirmware &firmware = bus()->interfaceAt(0).firmware();
+        QVERIFY(firmware.isDmxControlActive());
+        QVERIFY(fader->findChild<QSlider *>(QStringLiteral("verticalSliderSlot9")));
+        QVERIFY(fader->findChild<QSlider *>(QStringLiteral("verticalSliderSlot24")));
+        QVERIFY(!fader->findChild<QSlider *>(QStringLiteral("verticalSliderSlot25")));
+        fader->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(0);
+        fader->findChild<QSlider *>(QStringLiteral("verticalSliderSlot12"))->setValue(180);
+        QCOMPARE(firmware.dmxLevels()[11], 180);
+        fader->reject();
+        QVERIFY(!firmware.isDmxControlActive());
+
+        widget<QPushButton>("pushButtonControl")->click();
+        const QList<QDialog *> faders = window->findChildren<QDialog *>(QStringLiteral("DMXFader"));
+        QCOMPARE(faders.size(), 1);
+        QCOMPARE(faders.first()->findChild<QSlider *>(QStringLiteral("verticalSliderSlot12"))->value(), 180);
+        faders.first()->reject();
+    }
+
+    void timingDialogsAreKeptAndUseTheCurrentConnection()
+    {
+        for (const char *action : {"actionDMX_Timeout", "actionRDM_Timeout", "actionUSB_Timeout"})
+            widget<QAction>(action)->trigger();
+        for (const char *name : {"DMX_Dialog", "RDM_Dialog", "USB_Dialog"}) {
+            QVERIFY(widget<QDialog>(name)->isVisible());
+            widget<QDialog>(name)->findChild<QPushButton *>(QStringLiteral("pushButtonCancel"))->click();
+        }
+        widget<QPushButton>("pushButtonDisconnect")->click();
+        widget<QMenu>("menuDevices")->actions().last()->trigger();
+        QVERIFY(logLines().contains(QStringLiteral("Connection succeeded")));
+        bus()->clearTransferLog();
+
+        widget<QAction>("actionDMX_Timeout")->trigger();
+        QCOMPARE(window->findChildren<QDialog *>(QStringLiteral("DMX_Dialog")).size(), 1);
+        auto *dialog = widget<QDialog>("DMX_Dialog");
+        const int wait = dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxWait"))->value();
+        dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxWait"))->setValue(wait + 1);
+        dialog->findChild<QPushButton *>(QStringLiteral("pushButtonOk"))->click();
+        QCOMPARE(bus()->interfaceAt(0).firmware().dmxTiming().waitTime, quint32(wait + 1));
+        QCOMPARE(logLines().last(), QStringLiteral("DMX Timeouts Changed"));
+        setDmxWaitTime(quint32(wait));
     }
 
     void noTextIsCutOff_data()
