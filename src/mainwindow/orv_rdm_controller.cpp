@@ -8,6 +8,9 @@
 #include "fader/dmxfaderdialog.h"
 #include "mainwindow/dialog_info.h"
 #include "parameterdialog/flowlayout.h"
+#include "patchgrid/droptablewidget.h"
+#include "patchgrid/patchhelpdialog.h"
+#include "patchgrid/patching.h"
 #include "rdm/devicereader.h"
 #include "rdm/parameterids.h"
 #include "rdm/rdm.h"
@@ -41,10 +44,6 @@ constexpr int modalRecheckMs = 100;
 // Tab indexes of the central tab widget.
 enum Tab { OverviewTab = 0, PatchGridTab = 1, SensorsTab = 2, ParametersTab = 3 };
 
-// The patch grid: 19 rows of 27 cells, channel = row * 27 + column + 1; the last cell is blank.
-constexpr int gridRows = 19;
-constexpr int gridColumns = 27;
-constexpr QSize gridSize(679, 510);
 
 QString coloured(const char *colour, const QString &text)
 {
@@ -101,25 +100,8 @@ Orv_RDM_Controller::Orv_RDM_Controller(QWidget *parent)
     discoveryButtons->addWidget(ui->pushButtonFullDiscovery);
     discoveryButtons->addWidget(ui->pushButtonAddDiscovery);
 
-    patchGrid = new QTableWidget(gridRows, gridColumns, ui->DMX_Patch_Grid);
-    patchGrid->setObjectName(QStringLiteral("tableWidgetGrid"));
-    patchGrid->setFixedSize(gridSize);
-    patchGrid->horizontalHeader()->hide();
-    patchGrid->verticalHeader()->hide();
-    patchGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    patchGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    patchGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    patchGrid->setTextElideMode(Qt::ElideNone);
-    patchGrid->setWordWrap(false);
-    for (QHeaderView *header : {patchGrid->horizontalHeader(), patchGrid->verticalHeader()})
-        header->setMinimumSectionSize(1);
-    patchGrid->horizontalHeader()->setDefaultSectionSize(gridSize.width() / gridColumns);
-    patchGrid->verticalHeader()->setDefaultSectionSize(gridSize.height() / gridRows);
-    for (int channel = 1; channel <= dmxChannels; ++channel) {
-        auto *item = new QTableWidgetItem(QString::number(channel));
-        patchGrid->setItem((channel - 1) / gridColumns, (channel - 1) % gridColumns, item);
-        gridItems[size_t(channel - 1)] = item;
-    }
+    patchGrid = new DropTableWidget(ui->DMX_Patch_Grid);
+    gridItems = setUpPatchGrid(*patchGrid);
     ui->verticalLayoutPatchGrid->addWidget(patchGrid);
     ui->verticalLayoutPatchGrid->addStretch();
 
@@ -131,6 +113,7 @@ Orv_RDM_Controller::Orv_RDM_Controller(QWidget *parent)
     languageActionGroup->setExclusive(true);
     buildLanguageMenu();
     aboutDialog = new Dialog_Info(this);
+    patchHelpDialog = new PatchHelpDialog(this);
 
     ui->textEditLog->setContextMenuPolicy(Qt::CustomContextMenu);
     ui->textEditParameters->setWordWrapMode(QTextOption::WordWrap);
@@ -155,6 +138,7 @@ Orv_RDM_Controller::Orv_RDM_Controller(QWidget *parent)
             &Orv_RDM_Controller::slottableWidgetParametersSelectionChanged);
     connect(patchGrid, &QTableWidget::itemSelectionChanged, this,
             &Orv_RDM_Controller::slottableWidgetGridSelectionChanged);
+    connect(patchGrid, &DropTableWidget::signal_dropAtItem, this, &Orv_RDM_Controller::slottableWidgetDrop);
     connect(ui->pushButtonRefreshSensors, &QPushButton::clicked, this,
             &Orv_RDM_Controller::slotpushButtonRefreshSensors);
     connect(ui->pushButtonRefreshAllSensors, &QPushButton::clicked, this,
@@ -731,10 +715,12 @@ void Orv_RDM_Controller::fillParameterList(DeviceRecord *)
 
 void Orv_RDM_Controller::updateGridColors()
 {
+    ::updateGridColors(gridItems, devices, subDeviceRecords, currentDevice);
 }
 
 void Orv_RDM_Controller::resetGridColors()
 {
+    ::resetGridColors(gridItems);
 }
 
 void Orv_RDM_Controller::clearPidDescription()
@@ -755,10 +741,32 @@ void Orv_RDM_Controller::slottableWidgetParametersSelectionChanged()
 
 void Orv_RDM_Controller::slottableWidgetGridSelectionChanged()
 {
+    const QList<QTableWidgetItem *> selected = patchGrid->selectedItems();
+    if (!selected.isEmpty())
+        selectDeviceAtChannel(*treeView, channelAt(selected.first()->row(), selected.first()->column()));
 }
 
-void Orv_RDM_Controller::slottableWidgetDrop(int)
+void Orv_RDM_Controller::slottableWidgetDrop(int channel)
 {
+    if (!currentDevice || !isConnected())
+        return;
+    EngineUse use(this);
+    switch (patchDeviceAt(*rdm, *currentDevice, channel)) {
+    case DropResult::NoChannel:
+        return;
+    case DropResult::DoesNotFit: {
+        QMessageBox box(QMessageBox::NoIcon, QString(), tr("Not enough channels for this personality"),
+                        QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    case DropResult::Stored:
+        model->refreshDetailLines(currentIndex);
+        break;
+    case DropResult::NotRead:
+        break;
+    }
+    showDevice(currentDevice);
 }
 
 void Orv_RDM_Controller::slotpushButtonRefreshSensors(bool)
@@ -783,6 +791,12 @@ void Orv_RDM_Controller::slotpushButtonRDMSet(bool)
 
 void Orv_RDM_Controller::slotpushButtonAutoPatch(bool)
 {
+    if (!proxy || !isConnected())
+        return;
+    EngineUse use(this);
+    runAutoPatch(*rdm, autoPatchWorkList(*proxy));
+    model->refreshAllDetailLines(QModelIndex());
+    showDevice(currentDevice);
 }
 
 void Orv_RDM_Controller::slotShowContextMenu(const QPoint &point)
@@ -883,4 +897,5 @@ void Orv_RDM_Controller::slotpushButtonConnect(bool)
 
 void Orv_RDM_Controller::slotpatchHelpButton(bool)
 {
+    patchHelpDialog->show();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "devicelist/devicerecords.h"
+#include "patchgrid/patchgrid.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -15,13 +16,13 @@ class Orv_RDM_Controller;
 }
 class Clock;
 class DragTreeView;
+class DropTableWidget;
 class MySortFilterProxyModel;
+class PatchHelpDialog;
 class QAction;
 class QActionGroup;
 class QDialog;
 class QItemSelection;
-class QTableWidget;
-class QTableWidgetItem;
 class RDM;
 class TreeModel;
 class UsbDevice;
@@ -132,7 +133,7 @@ private:
     QList<QAction *> languageActions;
     QActionGroup *deviceActionGroup = nullptr;
     QActionGroup *languageActionGroup = nullptr;
-    std::array<QTableWidgetItem *, 512> gridItems{};
+    GridItems gridItems{};
     QDialog *aboutDialog = nullptr;
     DeviceRecords devices;
     SubDeviceRecords subDeviceRecords;
@@ -140,9 +141,10 @@ private:
     DeviceRecord *currentDevice = nullptr;
     QPersistentModelIndex currentIndex;
     DragTreeView *treeView = nullptr;
-    QTableWidget *patchGrid = nullptr;
+    DropTableWidget *patchGrid = nullptr;
     QDialog *parameterDialog = nullptr;
     ParameterRecord *selectedParameter = nullptr;
+    PatchHelpDialog *patchHelpDialog = nullptr;
     // Made on first use and kept; the fader is made anew at each opening.
     QDialog *dmxTimeoutDialog = nullptr;
     QDialog *rdmTimeoutDialog = nullptr;

@@ -24,5 +24,6 @@ void DropTableWidget::dropEvent(QDropEvent *event)
     const QModelIndex cell = indexAt(event->position().toPoint());
     if (!cell.isValid())
         return;
+    event->acceptProposedAction();
     emit signal_dropAtItem(cell.row() * columnCount() + cell.column() + 1);
 }

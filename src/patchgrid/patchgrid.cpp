@@ -71,6 +71,7 @@ GridItems setUpPatchGrid(DropTableWidget &grid)
 {
     grid.setObjectName(QStringLiteral("tableWidgetGrid"));
     grid.setGeometry(0, 40, 679, 510);
+    grid.setFixedSize(grid.size());
     grid.setRowCount(PatchGrid::rows);
     grid.setColumnCount(PatchGrid::columns);
     grid.horizontalHeader()->hide();
@@ -90,6 +91,8 @@ GridItems setUpPatchGrid(DropTableWidget &grid)
     grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid.setSortingEnabled(false);
     grid.setWordWrap(false);
+    // "512" needs the whole width of a cell.
+    grid.setTextElideMode(Qt::ElideNone);
     grid.setCornerButtonEnabled(false);
     grid.setAcceptDrops(true);
     grid.setDragEnabled(true);
