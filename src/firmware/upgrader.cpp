@@ -124,6 +124,8 @@ void Upgrader::upgrade()
     }
     emit sendText(tr("OK"));
     usb->RunApplication();
+    // The window lists the interfaces as soon as the dialog closes: give the new application time to come back.
+    m_clock->sleep(restartWaitMs);
 }
 
 bool Upgrader::connectWithRetries()

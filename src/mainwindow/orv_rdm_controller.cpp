@@ -6,6 +6,10 @@
 #include "devicelist/mysortfilterproxymodel.h"
 #include "devicelist/treemodel.h"
 #include "fader/dmxfaderdialog.h"
+#include "firmware/bootloaderimage.h"
+#include "firmware/firmwareprompts.h"
+#include "firmware/firmwareupdate.h"
+#include "firmware/upgradefile.h"
 #include "mainwindow/dialog_info.h"
 #include "parameterdialog/flowlayout.h"
 #include "patchgrid/droptablewidget.h"
@@ -26,6 +30,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
@@ -296,8 +301,9 @@ void Orv_RDM_Controller::slotpushButtonDisconnect(bool)
 
 void Orv_RDM_Controller::slot_suddenly_disconnected()
 {
-    // A loss reported after the user disconnected needs nothing more.
-    if (!rdm)
+    // A loss reported after the user disconnected needs nothing more. During an upgrade the worker
+    // thread owns the link and restarts the interface on purpose; the window reconnects afterwards.
+    if (!rdm || upgradeRunning)
         return;
     if (engineUses > 0) {
         reconnectPending = true;
@@ -877,18 +883,41 @@ void Orv_RDM_Controller::slottopLevelChanged(bool floating)
 
 void Orv_RDM_Controller::slotFirmwareUpdate(bool)
 {
+    WidgetPrompts prompts(this);
+    upgradeRunning = true;
+    const bool asked = runFirmwareUpdate(prompts, this, usbLink.get(), connectedInterfaceIndex,
+                                         engineClock ? engineClock : Clock::system());
+    upgradeRunning = false;
+    if (!asked)
+        return;
+    // A restarted interface comes back as a new USB device.
+    refreshInterfaceList();
+    if (!deviceActions.isEmpty()) {
+        slotactionGroupDevices(deviceActions.first());
+        return;
+    }
+    forgetDevices();
+    rdm.reset();
+    connectedInterfaceIndex = 0;
+    showDisconnected();
 }
 
 void Orv_RDM_Controller::slotpushButtonCreateUpg(bool)
 {
+    WidgetPrompts prompts(this);
+    createUpgradeFile(prompts, QDir::homePath());
 }
 
 void Orv_RDM_Controller::slotpushButtonCreateBootBin(bool)
 {
+    WidgetPrompts prompts(this);
+    createBootloaderImage(prompts, QDate::currentDate());
 }
 
 void Orv_RDM_Controller::slotRunApllication(bool)
 {
+    QMessageBox::information(nullptr, tr("Info"), tr("Run Application"), QMessageBox::Ok);
+    usbLink->RunApplication();
 }
 
 void Orv_RDM_Controller::slotpushButtonConnect(bool)

@@ -156,4 +156,5 @@ private:
     Clock *engineClock = nullptr;
     int engineUses = 0;
     bool reconnectPending = false;
+    bool upgradeRunning = false;
 };

@@ -1,5 +1,6 @@
 // The main window on the simulated interface: connection life cycle, discovery, the device list and
 // the device overview, checked through the widgets the user sees and the bytes on the wire.
+#include "firmware/upgradefile.h"
 #include "mainwindow/orv_rdm_controller.h"
 #include "manualclock.h"
 #include "settings/languagefile.h"
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDockWidget>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,6 +51,18 @@ public:
 private:
     std::shared_ptr<VirtualResponder> inner;
     quint16 pid;
+};
+
+// Waits of the firmware upgrade move the simulated bus's clock, so a restart takes no real time.
+class BusClock : public Clock
+{
+public:
+    explicit BusClock(SimulatedClock &bus) : bus(bus) {}
+    QDateTime now() const override { return QDateTime::fromMSecsSinceEpoch(bus.elapsedMs()); }
+    void sleep(int milliseconds) override { bus.advance(milliseconds); }
+
+private:
+    SimulatedClock &bus;
 };
 
 } // namespace
@@ -316,6 +330,47 @@ private slots:
         QCOMPARE(statusText().contains(QStringLiteral("Disconnected")), unplugged);
         if (unplugged)
             bus()->interfaceAt(0).replug();
+    }
+
+    void anUpgradeKeepsTheWindowOffTheLink()
+    {
+        // Region A as the unit holds it, so the demo interface keeps its firmware for the other tests.
+        const QByteArray flash = bus()->interfaceAt(0).memory().read(0x08000000, 0x40000);
+        QFile file(QStringLiteral("same.upg"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(upgradeFileBytes(flash));
+        file.close();
+        BusClock busClock(bus()->clock());
+        window->setEngineClock(&busClock);
+        fullDiscovery();
+        widget<QTextEdit>("textEditLog")->clear();
+        bus()->clearTransferLog();
+        // The read-back of the first page fails once: the link is lost in the middle of the upgrade.
+        bus()->interfaceAt(0).faults().failTransfer(8, UsbResult::TimedOut);
+        QTimer chooser;
+        connect(&chooser, &QTimer::timeout, &chooser, [&chooser] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                chooser.stop();
+                dialog->selectFile(QFileInfo(QStringLiteral("same.upg")).absoluteFilePath());
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        });
+        chooser.start(5);
+        window->findChild<QAction *>("actionChange_Firmware")->trigger();
+        window->setEngineClock(&clock);
+
+        int pageWrites = 0;
+        int failures = 0;
+        for (const TransferRecord &transfer : bus()->transferLog()) {
+            pageWrites += transfer.request == 3 ? 1 : 0;
+            failures += transfer.result < 0 ? 1 : 0;
+        }
+        QCOMPARE(failures, 1);
+        QCOMPARE(pageWrites, 113);
+        QCOMPARE(bus()->interfaceAt(0).memory().read(0x08000000, 0x40000).toHex(), flash.toHex());
+        QVERIFY(!logLines().contains(QStringLiteral("Disconnecting after USB error")));
+        QCOMPARE(logLines().last(), QStringLiteral("Connection succeeded"));
+        QVERIFY(statusText().contains(QStringLiteral("Connected")));
     }
 
     void aFailedFullDiscoveryLeavesAnEmptyList()
