@@ -2,6 +2,934 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DMXFaderDialog</name>
+    <message>
+        <source>DMX Fader</source>
+        <translation>DMX-Fader</translation>
+    </message>
+    <message>
+        <source>Sliders</source>
+        <translation>Schieberegler</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Raster</translation>
+    </message>
+</context>
+<context>
+    <name>DMXTimeoutDialog</name>
+    <message>
+        <source>DMX Timeout Preferences</source>
+        <translation>DMX-Timeout-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Break (µs)</source>
+        <translation>Break (µs)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Strict</source>
+        <translation>Strikt</translation>
+    </message>
+    <message>
+        <source>Mark After Break (µs)</source>
+        <translation>Mark After Break (µs)</translation>
+    </message>
+    <message>
+        <source>Space between slots (µs)</source>
+        <translation>Abstand zwischen Slots (µs)</translation>
+    </message>
+    <message>
+        <source>Space between packets (µs)</source>
+        <translation>Abstand zwischen Paketen (µs)</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>DMX Timeouts Changed</source>
+        <translation>DMX-Timeouts geändert</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change DMX Timeouts</source>
+        <translation>DMX-Timeouts konnten nicht geändert werden</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog_Info</name>
+    <message>
+        <source>Orv RDM Controller Information</source>
+        <translation>Informationen zu Orv RDM Controller</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Orv RDM Controller</source>
+        <translation>Orv RDM Controller</translation>
+    </message>
+    <message>
+        <source>Finds the RDM responders on a DMX512 line through the Rb604 USB interface, shows and changes their settings, reads their sensors and counters, lays them out on the DMX patch grid and sets DMX levels by hand.</source>
+        <translation>Findet die RDM-Responder auf einer DMX512-Leitung über das USB-Interface Rb604, zeigt und ändert ihre Einstellungen, liest ihre Sensoren und Zähler, ordnet sie im DMX-Patch-Raster an und setzt DMX-Pegel von Hand.</translation>
+    </message>
+    <message>
+        <source>Settings are kept in:</source>
+        <translation>Die Einstellungen liegen in:</translation>
+    </message>
+    <message>
+        <source>The language chosen at start is kept in the file Rb604.rbi in the working directory.</source>
+        <translation>Die beim Start gewählte Sprache steht in der Datei Rb604.rbi im Arbeitsverzeichnis.</translation>
+    </message>
+</context>
+<context>
+    <name>GetSetDialog</name>
+    <message>
+        <source>Unsigned Byte</source>
+        <translation>Byte ohne Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Signed Byte</source>
+        <translation>Byte mit Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Unsigned Word</source>
+        <translation>Wort ohne Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Signed Word</source>
+        <translation>Wort mit Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Unsigned Double Word</source>
+        <translation>Doppelwort ohne Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Unsigned DWord</source>
+        <translation>DWord ohne Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Signed Double Word</source>
+        <translation>Doppelwort mit Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Signed DWord</source>
+        <translation>DWord mit Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Bit Field</source>
+        <translation>Bitfeld</translation>
+    </message>
+    <message>
+        <source>Bit field:</source>
+        <translation>Bitfeld:</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <translation>Zeichenkette</translation>
+    </message>
+    <message>
+        <source>String:</source>
+        <translation>Zeichenkette:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>RDM Get</source>
+        <translation>RDM Get</translation>
+    </message>
+    <message>
+        <source>RDM Set</source>
+        <translation>RDM Set</translation>
+    </message>
+    <message>
+        <source>Selected device:</source>
+        <translation>Ausgewähltes Gerät:</translation>
+    </message>
+    <message>
+        <source>Broadcast: Selected Manufacturer</source>
+        <translation>Broadcast: ausgewählter Hersteller</translation>
+    </message>
+    <message>
+        <source>Broadcast: All Devices</source>
+        <translation>Broadcast: alle Geräte</translation>
+    </message>
+    <message>
+        <source>Broadcast: All Sub-Devices</source>
+        <translation>Broadcast: alle Sub-Devices</translation>
+    </message>
+    <message>
+        <source>RDM Set Recipient:</source>
+        <translation>Empfänger des RDM Set:</translation>
+    </message>
+    <message>
+        <source>Add field (if necessary):</source>
+        <translation>Feld hinzufügen (falls nötig):</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>STANDARD</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>Hex</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>All sensors</source>
+        <translation>Alle Sensoren</translation>
+    </message>
+    <message>
+        <source>Sensor:</source>
+        <translation>Sensor:</translation>
+    </message>
+    <message>
+        <source>Language code (2 chars):</source>
+        <translation>Sprachcode (2 Zeichen):</translation>
+    </message>
+    <message>
+        <source>Language code:</source>
+        <translation>Sprachcode:</translation>
+    </message>
+    <message>
+        <source>Last message (0x01)</source>
+        <translation>Letzte Meldung (0x01)</translation>
+    </message>
+    <message>
+        <source>Advisory (0x02)</source>
+        <translation>Hinweis (0x02)</translation>
+    </message>
+    <message>
+        <source>Warning (0x03)</source>
+        <translation>Warnung (0x03)</translation>
+    </message>
+    <message>
+        <source>Error (0x04)</source>
+        <translation>Fehler (0x04)</translation>
+    </message>
+    <message>
+        <source>Status type:</source>
+        <translation>Statustyp:</translation>
+    </message>
+    <message>
+        <source>None (0x00)</source>
+        <translation>Keine (0x00)</translation>
+    </message>
+    <message>
+        <source>Status id:</source>
+        <translation>Status-ID:</translation>
+    </message>
+    <message>
+        <source>Parameter:</source>
+        <translation>Parameter:</translation>
+    </message>
+    <message>
+        <source>Personality:</source>
+        <translation>DMX-Modus:</translation>
+    </message>
+    <message>
+        <source>Slot number</source>
+        <translation>Slotnummer</translation>
+    </message>
+    <message>
+        <source>Test number:</source>
+        <translation>Testnummer:</translation>
+    </message>
+    <message>
+        <source>Off (0x00)</source>
+        <translation>Aus (0x00)</translation>
+    </message>
+    <message>
+        <source>On (0x01)</source>
+        <translation>Ein (0x01)</translation>
+    </message>
+    <message>
+        <source>Device label:</source>
+        <translation>Gerätebezeichnung:</translation>
+    </message>
+    <message>
+        <source>DMX Start Address:</source>
+        <translation>DMX-Startadresse:</translation>
+    </message>
+    <message>
+        <source>Device hours:</source>
+        <translation>Betriebsstunden:</translation>
+    </message>
+    <message>
+        <source>Lamp hours:</source>
+        <translation>Lampenstunden:</translation>
+    </message>
+    <message>
+        <source>Lamp strikes:</source>
+        <translation>Lampenzündungen:</translation>
+    </message>
+    <message>
+        <source>Device power cycles:</source>
+        <translation>Einschaltzyklen:</translation>
+    </message>
+    <message>
+        <source>LAMP_OFF (0x00)</source>
+        <translation>LAMP_OFF (0x00)</translation>
+    </message>
+    <message>
+        <source>LAMP_ON (0x01)</source>
+        <translation>LAMP_ON (0x01)</translation>
+    </message>
+    <message>
+        <source>LAMP_STRIKE (0x02)</source>
+        <translation>LAMP_STRIKE (0x02)</translation>
+    </message>
+    <message>
+        <source>LAMP_STANDBY (0x03)</source>
+        <translation>LAMP_STANDBY (0x03)</translation>
+    </message>
+    <message>
+        <source>Lamp state:</source>
+        <translation>Lampenzustand:</translation>
+    </message>
+    <message>
+        <source>LAMP_ON_MODE_OFF (0x00)</source>
+        <translation>LAMP_ON_MODE_OFF (0x00)</translation>
+    </message>
+    <message>
+        <source>LAMP_ON_MODE_DMX (0x01)</source>
+        <translation>LAMP_ON_MODE_DMX (0x01)</translation>
+    </message>
+    <message>
+        <source>LAMP_ON_MODE_ON (0x02)</source>
+        <translation>LAMP_ON_MODE_ON (0x02)</translation>
+    </message>
+    <message>
+        <source>LAMP_ON_MODE_AFTER_CAL (0x03)</source>
+        <translation>LAMP_ON_MODE_AFTER_CAL (0x03)</translation>
+    </message>
+    <message>
+        <source>Lamp on mode:</source>
+        <translation>Lampen-Einschaltmodus:</translation>
+    </message>
+    <message>
+        <source>Auto (0x02)</source>
+        <translation>Auto (0x02)</translation>
+    </message>
+    <message>
+        <source>Display invert:</source>
+        <translation>Display-Invertierung:</translation>
+    </message>
+    <message>
+        <source>Display level:</source>
+        <translation>Displayhelligkeit:</translation>
+    </message>
+    <message>
+        <source>Pan invert:</source>
+        <translation>Pan-Invertierung:</translation>
+    </message>
+    <message>
+        <source>Tilt invert:</source>
+        <translation>Tilt-Invertierung:</translation>
+    </message>
+    <message>
+        <source>Pan tilt swap:</source>
+        <translation>Pan/Tilt-Tausch:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Jahr:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Monat:</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Tag:</translation>
+    </message>
+    <message>
+        <source>Hour:</source>
+        <translation>Stunde:</translation>
+    </message>
+    <message>
+        <source>Minute:</source>
+        <translation>Minute:</translation>
+    </message>
+    <message>
+        <source>Second:</source>
+        <translation>Sekunde:</translation>
+    </message>
+    <message>
+        <source>Identify Device:</source>
+        <translation>Gerät identifizieren:</translation>
+    </message>
+    <message>
+        <source>Warm (0x01)</source>
+        <translation>Warm (0x01)</translation>
+    </message>
+    <message>
+        <source>Cold (0xFF)</source>
+        <translation>Kalt (0xFF)</translation>
+    </message>
+    <message>
+        <source>Reset Device:</source>
+        <translation>Gerät zurücksetzen:</translation>
+    </message>
+    <message>
+        <source>Full Off (0x00)</source>
+        <translation>Vollständig aus (0x00)</translation>
+    </message>
+    <message>
+        <source>Shutdown (0x01)</source>
+        <translation>Abgeschaltet (0x01)</translation>
+    </message>
+    <message>
+        <source>Standby (0x02)</source>
+        <translation>Standby (0x02)</translation>
+    </message>
+    <message>
+        <source>Normal (0xFF)</source>
+        <translation>Normal (0xFF)</translation>
+    </message>
+    <message>
+        <source>Power state:</source>
+        <translation>Energiezustand:</translation>
+    </message>
+    <message>
+        <source>Perform selftest:</source>
+        <translation>Selbsttest ausführen:</translation>
+    </message>
+    <message>
+        <source>Scene:</source>
+        <translation>Szene:</translation>
+    </message>
+    <message>
+        <source>Up fade time (Multiplier 10^-1):</source>
+        <translation>Einblendzeit (Faktor 10^-1):</translation>
+    </message>
+    <message>
+        <source>Down fade time: (Multiplier 10^-1)</source>
+        <translation>Ausblendzeit (Faktor 10^-1):</translation>
+    </message>
+    <message>
+        <source>Wait time: (Multiplier 10^-1)</source>
+        <translation>Wartezeit (Faktor 10^-1):</translation>
+    </message>
+    <message>
+        <source>Mode (0-OFF/65535-All):</source>
+        <translation>Modus (0-AUS/65535-alle):</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Pegel:</translation>
+    </message>
+    <message>
+        <source>The fields hold %1 bytes of parameter data; a request carries at most %2.</source>
+        <translation>Die Felder enthalten %1 Byte Parameterdaten; eine Anfrage fasst höchstens %2.</translation>
+    </message>
+    <message>
+        <source>(truncated)</source>
+        <translation>(abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Proxied devices</source>
+        <translation>Proxy-Geräte</translation>
+    </message>
+    <message>
+        <source>manufacturer id</source>
+        <translation>Hersteller-ID</translation>
+    </message>
+    <message>
+        <source>device id</source>
+        <translation>Geräte-ID</translation>
+    </message>
+    <message>
+        <source>Proxied device count</source>
+        <translation>Anzahl Proxy-Geräte</translation>
+    </message>
+    <message>
+        <source>device count</source>
+        <translation>Geräteanzahl</translation>
+    </message>
+    <message>
+        <source>list changed</source>
+        <translation>Liste geändert</translation>
+    </message>
+    <message>
+        <source>Comms status</source>
+        <translation>Kommunikationsstatus</translation>
+    </message>
+    <message>
+        <source>short message</source>
+        <translation>zu kurze Nachrichten</translation>
+    </message>
+    <message>
+        <source>length mismatch</source>
+        <translation>Längenfehler</translation>
+    </message>
+    <message>
+        <source>checksum fail</source>
+        <translation>Prüfsummenfehler</translation>
+    </message>
+    <message>
+        <source>Status messages</source>
+        <translation>Statusmeldungen</translation>
+    </message>
+    <message>
+        <source>sub device</source>
+        <translation>Sub-Device</translation>
+    </message>
+    <message>
+        <source>status type</source>
+        <translation>Statustyp</translation>
+    </message>
+    <message>
+        <source>message id</source>
+        <translation>Meldungs-ID</translation>
+    </message>
+    <message>
+        <source>value 1</source>
+        <translation>Wert 1</translation>
+    </message>
+    <message>
+        <source>value 2</source>
+        <translation>Wert 2</translation>
+    </message>
+    <message>
+        <source>Status id description label</source>
+        <translation>Beschreibung der Status-ID</translation>
+    </message>
+    <message>
+        <source>Status type</source>
+        <translation>Statustyp</translation>
+    </message>
+    <message>
+        <source>Parameter id&apos;s</source>
+        <translation>Parameter-IDs</translation>
+    </message>
+    <message>
+        <source>Parameter description</source>
+        <translation>Parameterbeschreibung</translation>
+    </message>
+    <message>
+        <source>pid</source>
+        <translation>PID</translation>
+    </message>
+    <message>
+        <source>pdl size</source>
+        <translation>PDL-Größe</translation>
+    </message>
+    <message>
+        <source>data type</source>
+        <translation>Datentyp</translation>
+    </message>
+    <message>
+        <source>command class</source>
+        <translation>Befehlsklasse</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>prefix</source>
+        <translation>Präfix</translation>
+    </message>
+    <message>
+        <source>min value:</source>
+        <translation>Min.-Wert:</translation>
+    </message>
+    <message>
+        <source>max value:</source>
+        <translation>Max.-Wert:</translation>
+    </message>
+    <message>
+        <source>default value:</source>
+        <translation>Standardwert:</translation>
+    </message>
+    <message>
+        <source>description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Geräteinfo</translation>
+    </message>
+    <message>
+        <source>protocol major</source>
+        <translation>Protokoll-Hauptversion</translation>
+    </message>
+    <message>
+        <source>protocol minor</source>
+        <translation>Protokoll-Unterversion</translation>
+    </message>
+    <message>
+        <source>device model id</source>
+        <translation>Gerätemodell-ID</translation>
+    </message>
+    <message>
+        <source>product category</source>
+        <translation>Produktkategorie</translation>
+    </message>
+    <message>
+        <source>software version id</source>
+        <translation>Softwareversions-ID</translation>
+    </message>
+    <message>
+        <source>DMX footprint</source>
+        <translation>DMX-Footprint</translation>
+    </message>
+    <message>
+        <source>current personality</source>
+        <translation>aktueller Modus</translation>
+    </message>
+    <message>
+        <source>personality count</source>
+        <translation>Anzahl Modi</translation>
+    </message>
+    <message>
+        <source>DMX start address</source>
+        <translation>DMX-Startadresse</translation>
+    </message>
+    <message>
+        <source>subdevice count</source>
+        <translation>Anzahl Sub-Devices</translation>
+    </message>
+    <message>
+        <source>sensor count</source>
+        <translation>Anzahl Sensoren</translation>
+    </message>
+    <message>
+        <source>Product detail id list</source>
+        <translation>Liste der Produktdetail-IDs</translation>
+    </message>
+    <message>
+        <source>detail id&apos;s</source>
+        <translation>Detail-IDs</translation>
+    </message>
+    <message>
+        <source>Language capabilities</source>
+        <translation>Unterstützte Sprachen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Current personality</source>
+        <translation>Aktueller Modus</translation>
+    </message>
+    <message>
+        <source>Personality</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>slots required</source>
+        <translation>benötigte Slots</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Slot infos</source>
+        <translation>Slot-Infos</translation>
+    </message>
+    <message>
+        <source>slot offset</source>
+        <translation>Slot-Offset</translation>
+    </message>
+    <message>
+        <source>slot type</source>
+        <translation>Slot-Typ</translation>
+    </message>
+    <message>
+        <source>slot label id</source>
+        <translation>Slot-Label-ID</translation>
+    </message>
+    <message>
+        <source>Slot description</source>
+        <translation>Slot-Beschreibung</translation>
+    </message>
+    <message>
+        <source>slot number</source>
+        <translation>Slotnummer</translation>
+    </message>
+    <message>
+        <source>Default slot values</source>
+        <translation>Standardwerte der Slots</translation>
+    </message>
+    <message>
+        <source>default slot value</source>
+        <translation>Slot-Standardwert</translation>
+    </message>
+    <message>
+        <source>Sensor definition</source>
+        <translation>Sensordefinition</translation>
+    </message>
+    <message>
+        <source>sensor number</source>
+        <translation>Sensornummer</translation>
+    </message>
+    <message>
+        <source>range min</source>
+        <translation>Bereich min.</translation>
+    </message>
+    <message>
+        <source>range max</source>
+        <translation>Bereich max.</translation>
+    </message>
+    <message>
+        <source>normal min</source>
+        <translation>Normal min.</translation>
+    </message>
+    <message>
+        <source>normal max</source>
+        <translation>Normal max.</translation>
+    </message>
+    <message>
+        <source>lowest/highest detected values supported</source>
+        <translation>niedrigster/höchster erfasster Wert unterstützt</translation>
+    </message>
+    <message>
+        <source>recorded value supported</source>
+        <translation>gespeicherter Wert unterstützt</translation>
+    </message>
+    <message>
+        <source>Sensor value</source>
+        <translation>Sensorwert</translation>
+    </message>
+    <message>
+        <source>present value</source>
+        <translation>aktueller Wert</translation>
+    </message>
+    <message>
+        <source>lowest</source>
+        <translation>niedrigster</translation>
+    </message>
+    <message>
+        <source>highest</source>
+        <translation>höchster</translation>
+    </message>
+    <message>
+        <source>recorded</source>
+        <translation>gespeichert</translation>
+    </message>
+    <message>
+        <source>Display level</source>
+        <translation>Displayhelligkeit</translation>
+    </message>
+    <message>
+        <source>Real time clock</source>
+        <translation>Echtzeituhr</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>Sekunde</translation>
+    </message>
+    <message>
+        <source>Self test description</source>
+        <translation>Selbsttest-Beschreibung</translation>
+    </message>
+    <message>
+        <source>test number</source>
+        <translation>Testnummer</translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Preset playback</source>
+        <translation>Preset-Wiedergabe</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>bit fields</source>
+        <translation>Bitfelder</translation>
+    </message>
+    <message>
+        <source>Ascii</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>unsigned bytes</source>
+        <translation>Bytes ohne Vorzeichen</translation>
+    </message>
+    <message>
+        <source>signed bytes</source>
+        <translation>Bytes mit Vorzeichen</translation>
+    </message>
+    <message>
+        <source>unsigned words</source>
+        <translation>Wörter ohne Vorzeichen</translation>
+    </message>
+    <message>
+        <source>signed words</source>
+        <translation>Wörter mit Vorzeichen</translation>
+    </message>
+    <message>
+        <source>unsigned dwords</source>
+        <translation>Doppelwörter ohne Vorzeichen</translation>
+    </message>
+    <message>
+        <source>signed dwords</source>
+        <translation>Doppelwörter mit Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Device model description</source>
+        <translation>Gerätemodellbeschreibung</translation>
+    </message>
+    <message>
+        <source>Manufacturer label</source>
+        <translation>Herstellername</translation>
+    </message>
+    <message>
+        <source>Device Label</source>
+        <translation>Gerätebezeichnung</translation>
+    </message>
+    <message>
+        <source>Software version label</source>
+        <translation>Softwareversionsbezeichnung</translation>
+    </message>
+    <message>
+        <source>Boot software version label</source>
+        <translation>Bootloader-Versionsbezeichnung</translation>
+    </message>
+    <message>
+        <source>Boot software version id</source>
+        <translation>Bootloader-Versions-ID</translation>
+    </message>
+    <message>
+        <source>Device hours</source>
+        <translation>Betriebsstunden</translation>
+    </message>
+    <message>
+        <source>Lamp hours</source>
+        <translation>Lampenstunden</translation>
+    </message>
+    <message>
+        <source>Lamp strikes</source>
+        <translation>Lampenzündungen</translation>
+    </message>
+    <message>
+        <source>Device power cycles</source>
+        <translation>Einschaltzyklen</translation>
+    </message>
+    <message>
+        <source>Lamp state</source>
+        <translation>Lampenzustand</translation>
+    </message>
+    <message>
+        <source>Lamp on mode</source>
+        <translation>Lampen-Einschaltmodus</translation>
+    </message>
+    <message>
+        <source>Display invert</source>
+        <translation>Display-Invertierung</translation>
+    </message>
+    <message>
+        <source>Power state</source>
+        <translation>Energiezustand</translation>
+    </message>
+    <message>
+        <source>Pan invert</source>
+        <translation>Pan-Invertierung</translation>
+    </message>
+    <message>
+        <source>Tilt invert</source>
+        <translation>Tilt-Invertierung</translation>
+    </message>
+    <message>
+        <source>Pan tilt swap</source>
+        <translation>Pan/Tilt-Tausch</translation>
+    </message>
+    <message>
+        <source>Identify device</source>
+        <translation>Gerät identifizieren</translation>
+    </message>
+    <message>
+        <source>Perform self test</source>
+        <translation>Selbsttest</translation>
+    </message>
+    <message>
+        <source>Sensor number</source>
+        <translation>Sensornummer</translation>
+    </message>
+    <message>
+        <source>Present value</source>
+        <translation>Aktueller Wert</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Niedrigster</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Höchster</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>Orv_RDM_Controller</name>
     <message>
         <source>Orv Rdm Controller</source>
@@ -144,24 +1072,8 @@
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <source>&lt;div style=&apos;color:green;font-size:20px&apos;&gt;</source>
-        <translation>&lt;div style=&apos;color:green;font-size:20px&apos;&gt;</translation>
-    </message>
-    <message>
         <source>Connected</source>
         <translation>Verbunden</translation>
-    </message>
-    <message>
-        <source>&lt;/div&gt;</source>
-        <translation>&lt;/div&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;div style=&apos;color:green;font-size:10px&apos;&gt;</source>
-        <translation>&lt;div style=&apos;color:green;font-size:10px&apos;&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;font color=&apos;red&apos;&gt;Disconnected&lt;/font&gt;</source>
-        <translation>&lt;font color=&apos;red&apos;&gt;Nicht verbunden&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -178,6 +1090,361 @@
     <message>
         <source>Restart program to apply changes.</source>
         <translation>Starten Sie das Programm neu, um die Änderungen zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Device Info</source>
+        <translation>Geräteinfo</translation>
+    </message>
+    <message>
+        <source>NO DEVICE</source>
+        <translation>KEIN GERÄT</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>DMX 512</source>
+        <translation>DMX 512</translation>
+    </message>
+    <message>
+        <source>Current Personality:</source>
+        <translation>Aktueller Modus:</translation>
+    </message>
+    <message>
+        <source>Footprint:</source>
+        <translation>Footprint:</translation>
+    </message>
+    <message>
+        <source>Start Address:</source>
+        <translation>Startadresse:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Device Model ID:</source>
+        <translation>Gerätemodell-ID:</translation>
+    </message>
+    <message>
+        <source>Software Version ID:</source>
+        <translation>Softwareversions-ID:</translation>
+    </message>
+    <message>
+        <source>Manufacturer Label:</source>
+        <translation>Herstellername:</translation>
+    </message>
+    <message>
+        <source>RDM Protocol Version:</source>
+        <translation>RDM-Protokollversion:</translation>
+    </message>
+    <message>
+        <source>Sub Device Count:</source>
+        <translation>Anzahl Sub-Devices:</translation>
+    </message>
+    <message>
+        <source>Product Category:</source>
+        <translation>Produktkategorie:</translation>
+    </message>
+    <message>
+        <source>Device Label:</source>
+        <translation>Gerätebezeichnung:</translation>
+    </message>
+    <message>
+        <source>Identify</source>
+        <translation>Identifizieren</translation>
+    </message>
+    <message>
+        <source>Supported Parameters</source>
+        <translation>Unterstützte Parameter</translation>
+    </message>
+    <message>
+        <source>Parameter Count:</source>
+        <translation>Anzahl Parameter:</translation>
+    </message>
+    <message>
+        <source>Parameters:</source>
+        <translation>Parameter:</translation>
+    </message>
+    <message>
+        <source>background: lightblue;</source>
+        <translation>background: lightblue;</translation>
+    </message>
+    <message>
+        <source>Device Control..</source>
+        <translation>Gerätesteuerung..</translation>
+    </message>
+    <message>
+        <source>Auto Patch</source>
+        <translation>Auto-Patch</translation>
+    </message>
+    <message>
+        <source>background: transparent;border: none</source>
+        <translation>background: transparent;border: none</translation>
+    </message>
+    <message>
+        <source>Avaible sensors:</source>
+        <translation>Verfügbare Sensoren:</translation>
+    </message>
+    <message>
+        <source>Refresh All</source>
+        <translation>Alle aktualisieren</translation>
+    </message>
+    <message>
+        <source>Sensor Count:</source>
+        <translation>Anzahl Sensoren:</translation>
+    </message>
+    <message>
+        <source>Sensor type:</source>
+        <translation>Sensortyp:</translation>
+    </message>
+    <message>
+        <source>Last update:</source>
+        <translation>Letzte Abfrage:</translation>
+    </message>
+    <message>
+        <source>Normal operation values</source>
+        <translation>Normaler Betriebsbereich</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Lowest and Highest detected value</source>
+        <translation>Niedrigster und höchster erfasster Wert</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Niedrigster</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Höchster</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Device hours:</source>
+        <translation>Betriebsstunden:</translation>
+    </message>
+    <message>
+        <source>Device power cycles:</source>
+        <translation>Einschaltzyklen:</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lampe</translation>
+    </message>
+    <message>
+        <source>Hours:</source>
+        <translation>Stunden:</translation>
+    </message>
+    <message>
+        <source>Strikes:</source>
+        <translation>Zündungen:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Zustand:</translation>
+    </message>
+    <message>
+        <source>PID - GET/SET</source>
+        <translation>PID - GET/SET</translation>
+    </message>
+    <message>
+        <source>No Device Selected</source>
+        <translation>Kein Gerät ausgewählt</translation>
+    </message>
+    <message>
+        <source>Refresh PIDs</source>
+        <translation>PIDs aktualisieren</translation>
+    </message>
+    <message>
+        <source>No PID Selected</source>
+        <translation>Keine PID ausgewählt</translation>
+    </message>
+    <message>
+        <source>PID:</source>
+        <translation>PID:</translation>
+    </message>
+    <message>
+        <source>PID Description</source>
+        <translation>PID-Beschreibung</translation>
+    </message>
+    <message>
+        <source>RDM GET</source>
+        <translation>RDM GET</translation>
+    </message>
+    <message>
+        <source>RDM SET</source>
+        <translation>RDM SET</translation>
+    </message>
+    <message>
+        <source>SORT BY:</source>
+        <translation>SORTIEREN:</translation>
+    </message>
+    <message>
+        <source>ORDER:</source>
+        <translation>REIHENFOLGE:</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Aufsteigend</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Absteigend</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Gerätename</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Gerätetyp</translation>
+    </message>
+    <message>
+        <source>Start Address</source>
+        <translation>Startadresse</translation>
+    </message>
+    <message>
+        <source>Device UID</source>
+        <translation>Geräte-UID</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Hex (*.hex)</source>
+        <translation>Hex-Dateien (*.hex)</translation>
+    </message>
+    <message>
+        <source>Production year</source>
+        <translation>Produktionsjahr</translation>
+    </message>
+    <message>
+        <source>Year(YY)</source>
+        <translation>Jahr (JJ)</translation>
+    </message>
+    <message>
+        <source>Production mont</source>
+        <translation>Produktionsmonat</translation>
+    </message>
+    <message>
+        <source>Month(MM)</source>
+        <translation>Monat (MM)</translation>
+    </message>
+    <message>
+        <source>Production number</source>
+        <translation>Produktionsnummer</translation>
+    </message>
+    <message>
+        <source>Number(NNN)</source>
+        <translation>Nummer (NNN)</translation>
+    </message>
+    <message>
+        <source>Save bootloader bin</source>
+        <translation>Bootloader-Abbild speichern</translation>
+    </message>
+    <message>
+        <source>Bin (*.bin)</source>
+        <translation>Bin-Dateien (*.bin)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>USB Error</source>
+        <translation>USB-Fehler</translation>
+    </message>
+    <message>
+        <source>Connect Rb604 Device</source>
+        <translation>Rb604-Gerät anschließen</translation>
+    </message>
+    <message>
+        <source>Upg (*.upg)</source>
+        <translation>Upg-Dateien (*.upg)</translation>
+    </message>
+    <message>
+        <source>HexToBin error: %1)</source>
+        <translation>HexToBin-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Device discovery in progress...</source>
+        <translation>Gerätesuche läuft...</translation>
+    </message>
+    <message>
+        <source>Refreshing UID: 0x</source>
+        <translation>UID wird aktualisiert: 0x</translation>
+    </message>
+    <message>
+        <source>Specify correct DMX Start Adress (1-512)</source>
+        <translation>Geben Sie eine gültige DMX-Startadresse an (1-512)</translation>
+    </message>
+    <message>
+        <source>Not enough channels for this personality</source>
+        <translation>Nicht genug Kanäle für diesen Modus</translation>
+    </message>
+    <message>
+        <source>Bad device label length. Appropriate length is max. 32 chars.</source>
+        <translation>Ungültige Länge der Gerätebezeichnung. Zulässig sind höchstens 32 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The device label can hold only Latin-1 characters (one byte each).</source>
+        <translation>Die Gerätebezeichnung darf nur Latin-1-Zeichen enthalten (je ein Byte).</translation>
+    </message>
+</context>
+<context>
+    <name>PatchHelpDialog</name>
+    <message>
+        <source>Patch grid colors</source>
+        <translation>Farben des Patch-Rasters</translation>
+    </message>
+    <message>
+        <source>Patch grid colors:</source>
+        <translation>Farben des Patch-Rasters:</translation>
+    </message>
+    <message>
+        <source>Two or more devices overlap each other</source>
+        <translation>Zwei oder mehr Geräte überschneiden sich</translation>
+    </message>
+    <message>
+        <source>Channel taken by one device</source>
+        <translation>Kanal von einem Gerät belegt</translation>
+    </message>
+    <message>
+        <source>A device shares one channel with its own subdevice</source>
+        <translation>Ein Gerät teilt einen Kanal mit seinem eigenen Sub-Device</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +2284,218 @@
     <message>
         <source>Sub-device</source>
         <translation>Sub-Device</translation>
+    </message>
+</context>
+<context>
+    <name>RDMTimeoutDialog</name>
+    <message>
+        <source>RDM Timeout Preferences</source>
+        <translation>RDM-Timeout-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Discovery -&gt; Response (µs)</source>
+        <translation>Suche -&gt; Antwort (µs)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Strict</source>
+        <translation>Strikt</translation>
+    </message>
+    <message>
+        <source>Get -&gt; Response (µs)</source>
+        <translation>GET -&gt; Antwort (µs)</translation>
+    </message>
+    <message>
+        <source>Set -&gt; Response (µs)</source>
+        <translation>SET -&gt; Antwort (µs)</translation>
+    </message>
+    <message>
+        <source>Discovery -&gt; Any Packet (µs)</source>
+        <translation>Suche -&gt; beliebiges Paket (µs)</translation>
+    </message>
+    <message>
+        <source>Missing Response -&gt; Any Packet (µs)</source>
+        <translation>Fehlende Antwort -&gt; beliebiges Paket (µs)</translation>
+    </message>
+    <message>
+        <source>Response/Broadcast -&gt; Any Packet (µs)</source>
+        <translation>Antwort/Broadcast -&gt; beliebiges Paket (µs)</translation>
+    </message>
+    <message>
+        <source>Packet Max Length (µs)</source>
+        <translation>Max. Paketlänge (µs)</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>RDM Timeouts Changed</source>
+        <translation>RDM-Timeouts geändert</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change RDM Timeouts</source>
+        <translation>RDM-Timeouts konnten nicht geändert werden</translation>
+    </message>
+</context>
+<context>
+    <name>SensorChart</name>
+    <message>
+        <source>Normal operation values</source>
+        <translation>Normaler Betriebsbereich</translation>
+    </message>
+</context>
+<context>
+    <name>TextProgressBar</name>
+    <message>
+        <source>Waited %1 of %2 s</source>
+        <translation>%1 von %2 s gewartet</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>DMX Start: </source>
+        <translation>DMX-Start: </translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>DMX Footprint: </source>
+        <translation>DMX-Footprint: </translation>
+    </message>
+    <message>
+        <source>Devices:</source>
+        <translation>Geräte:</translation>
+    </message>
+    <message>
+        <source>UID: 0x</source>
+        <translation>UID: 0x</translation>
+    </message>
+    <message>
+        <source>Desc: </source>
+        <translation>Beschr.: </translation>
+    </message>
+</context>
+<context>
+    <name>USBTimeoutDialog</name>
+    <message>
+        <source>USB Timeout Preferences</source>
+        <translation>USB-Timeout-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Standard Timeout (ms):</source>
+        <translation>Standard-Timeout (ms):</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Discovery Timeout (ms):</source>
+        <translation>Timeout der Gerätesuche (ms):</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Upgrader</name>
+    <message>
+        <source>Wrong file header</source>
+        <translation>Falscher Dateikopf</translation>
+    </message>
+    <message>
+        <source>Wrong file version</source>
+        <translation>Falsche Dateiversion</translation>
+    </message>
+    <message>
+        <source>Incomplete firmware image</source>
+        <translation>Unvollständiges Firmware-Abbild</translation>
+    </message>
+    <message>
+        <source>USB Timeout
+Check USB Cable</source>
+        <translation>USB-Timeout
+USB-Kabel prüfen</translation>
+    </message>
+    <message>
+        <source>Bootloader Version Read Error</source>
+        <translation>Fehler beim Lesen der Bootloader-Version</translation>
+    </message>
+    <message>
+        <source>Bootloader mode</source>
+        <translation>Bootloader-Modus</translation>
+    </message>
+    <message>
+        <source>Serial:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Apllication mode</source>
+        <translation>Anwendungsmodus</translation>
+    </message>
+    <message>
+        <source>Reset device</source>
+        <translation>Gerät wird zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>USB timout
+Check USB cable</source>
+        <translation>USB-Timeout
+USB-Kabel prüfen</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Writting firmware ...</source>
+        <translation>Firmware wird geschrieben ...</translation>
+    </message>
+</context>
+<context>
+    <name>firmware</name>
+    <message>
+        <source>USB Error</source>
+        <translation>USB-Fehler</translation>
+    </message>
+    <message>
+        <source>Connect Rb604 Device</source>
+        <translation>Rb604-Gerät anschließen</translation>
+    </message>
+</context>
+<context>
+    <name>firmwareClass</name>
+    <message>
+        <source>firmware</source>
+        <translation>Firmware</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,934 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>DMXFaderDialog</name>
+    <message>
+        <source>DMX Fader</source>
+        <translation>DMX Fader</translation>
+    </message>
+    <message>
+        <source>Sliders</source>
+        <translation>Sliders</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grid</translation>
+    </message>
+</context>
+<context>
+    <name>DMXTimeoutDialog</name>
+    <message>
+        <source>DMX Timeout Preferences</source>
+        <translation>DMX Timeout Preferences</translation>
+    </message>
+    <message>
+        <source>Break (µs)</source>
+        <translation>Break (µs)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Strict</source>
+        <translation>Strict</translation>
+    </message>
+    <message>
+        <source>Mark After Break (µs)</source>
+        <translation>Mark After Break (µs)</translation>
+    </message>
+    <message>
+        <source>Space between slots (µs)</source>
+        <translation>Space between slots (µs)</translation>
+    </message>
+    <message>
+        <source>Space between packets (µs)</source>
+        <translation>Space between packets (µs)</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>DMX Timeouts Changed</source>
+        <translation>DMX Timeouts Changed</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change DMX Timeouts</source>
+        <translation>Couldn&apos;t change DMX Timeouts</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog_Info</name>
+    <message>
+        <source>Orv RDM Controller Information</source>
+        <translation>Orv RDM Controller Information</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Orv RDM Controller</source>
+        <translation>Orv RDM Controller</translation>
+    </message>
+    <message>
+        <source>Finds the RDM responders on a DMX512 line through the Rb604 USB interface, shows and changes their settings, reads their sensors and counters, lays them out on the DMX patch grid and sets DMX levels by hand.</source>
+        <translation>Finds the RDM responders on a DMX512 line through the Rb604 USB interface, shows and changes their settings, reads their sensors and counters, lays them out on the DMX patch grid and sets DMX levels by hand.</translation>
+    </message>
+    <message>
+        <source>Settings are kept in:</source>
+        <translation>Settings are kept in:</translation>
+    </message>
+    <message>
+        <source>The language chosen at start is kept in the file Rb604.rbi in the working directory.</source>
+        <translation>The language chosen at start is kept in the file Rb604.rbi in the working directory.</translation>
+    </message>
+</context>
+<context>
+    <name>GetSetDialog</name>
+    <message>
+        <source>Unsigned Byte</source>
+        <translation>Unsigned Byte</translation>
+    </message>
+    <message>
+        <source>Signed Byte</source>
+        <translation>Signed Byte</translation>
+    </message>
+    <message>
+        <source>Unsigned Word</source>
+        <translation>Unsigned Word</translation>
+    </message>
+    <message>
+        <source>Signed Word</source>
+        <translation>Signed Word</translation>
+    </message>
+    <message>
+        <source>Unsigned Double Word</source>
+        <translation>Unsigned Double Word</translation>
+    </message>
+    <message>
+        <source>Unsigned DWord</source>
+        <translation>Unsigned DWord</translation>
+    </message>
+    <message>
+        <source>Signed Double Word</source>
+        <translation>Signed Double Word</translation>
+    </message>
+    <message>
+        <source>Signed DWord</source>
+        <translation>Signed DWord</translation>
+    </message>
+    <message>
+        <source>Bit Field</source>
+        <translation>Bit Field</translation>
+    </message>
+    <message>
+        <source>Bit field:</source>
+        <translation>Bit field:</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <translation>String</translation>
+    </message>
+    <message>
+        <source>String:</source>
+        <translation>String:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>RDM Get</source>
+        <translation>RDM Get</translation>
+    </message>
+    <message>
+        <source>RDM Set</source>
+        <translation>RDM Set</translation>
+    </message>
+    <message>
+        <source>Selected device:</source>
+        <translation>Selected device:</translation>
+    </message>
+    <message>
+        <source>Broadcast: Selected Manufacturer</source>
+        <translation>Broadcast: Selected Manufacturer</translation>
+    </message>
+    <message>
+        <source>Broadcast: All Devices</source>
+        <translation>Broadcast: All Devices</translation>
+    </message>
+    <message>
+        <source>Broadcast: All Sub-Devices</source>
+        <translation>Broadcast: All Sub-Devices</translation>
+    </message>
+    <message>
+        <source>RDM Set Recipient:</source>
+        <translation>RDM Set Recipient:</translation>
+    </message>
+    <message>
+        <source>Add field (if necessary):</source>
+        <translation>Add field (if necessary):</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>DEFAULT</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>Hex</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>All sensors</source>
+        <translation>All sensors</translation>
+    </message>
+    <message>
+        <source>Sensor:</source>
+        <translation>Sensor:</translation>
+    </message>
+    <message>
+        <source>Language code (2 chars):</source>
+        <translation>Language code (2 chars):</translation>
+    </message>
+    <message>
+        <source>Language code:</source>
+        <translation>Language code:</translation>
+    </message>
+    <message>
+        <source>Last message (0x01)</source>
+        <translation>Last message (0x01)</translation>
+    </message>
+    <message>
+        <source>Advisory (0x02)</source>
+        <translation>Advisory (0x02)</translation>
+    </message>
+    <message>
+        <source>Warning (0x03)</source>
+        <translation>Warning (0x03)</translation>
+    </message>
+    <message>
+        <source>Error (0x04)</source>
+        <translation>Error (0x04)</translation>
+    </message>
+    <message>
+        <source>Status type:</source>
+        <translation>Status type:</translation>
+    </message>
+    <message>
+        <source>None (0x00)</source>
+        <translation>None (0x00)</translation>
+    </message>
+    <message>
+        <source>Status id:</source>
+        <translation>Status id:</translation>
+    </message>
+    <message>
+        <source>Parameter:</source>
+        <translation>Parameter:</translation>
+    </message>
+    <message>
+        <source>Personality:</source>
+        <translation>Personality:</translation>
+    </message>
+    <message>
+        <source>Slot number</source>
+        <translation>Slot number</translation>
+    </message>
+    <message>
+        <source>Test number:</source>
+        <translation>Test number:</translation>
+    </message>
+    <message>
+        <source>Off (0x00)</source>
+        <translation>Off (0x00)</translation>
+    </message>
+    <message>
+        <source>On (0x01)</source>
+        <translation>On (0x01)</translation>
+    </message>
+    <message>
+        <source>Device label:</source>
+        <translation>Device label:</translation>
+    </message>
+    <message>
+        <source>DMX Start Address:</source>
+        <translation>DMX Start Address:</translation>
+    </message>
+    <message>
+        <source>Device hours:</source>
+        <translation>Device hours:</translation>
+    </message>
+    <message>
+        <source>Lamp hours:</source>
+        <translation>Lamp hours:</translation>
+    </message>
+    <message>
+        <source>Lamp strikes:</source>
+        <translation>Lamp strikes:</translation>
+    </message>
+    <message>
+        <source>Device power cycles:</source>
+        <translation>Device power cycles:</translation>
+    </message>
+    <message>
+        <source>LAMP_OFF (0x00)</source>
+        <translation>LAMP_OFF (0x00)</translation>
+    </message>
+    <message>
+        <source>LAMP_ON (0x01)</source>
+        <translation>LAMP_ON (0x01)</translation>
+    </message>
+    <message>
+        <source>LAMP_STRIKE (0x02)</source>
+        <translation>LAMP_STRIKE (0x02)</translation>
+    </message>
+    <message>
+        <source>LAMP_STANDBY (0x03)</source>
+        <translation>LAMP_STANDBY (0x03)</translation>
+    </message>
+    <message>
+        <source>Lamp state:</source>
+        <translation>Lamp state:</translation>
+    </message>
+    <message>
+        <source>LAMP_ON_MODE_OFF (0x00)</source>
+        <translation>LAMP_ON_MODE_OFF (0x00)</translation>
+    </message>
+    <message>
+        <source>LAMP_ON_MODE_DMX (0x01)</source>
+        <translation>LAMP_ON_MODE_DMX (0x01)</translation>
+    </message>
+    <message>
+        <source>LAMP_ON_MODE_ON (0x02)</source>
+        <translation>LAMP_ON_MODE_ON (0x02)</translation>
+    </message>
+    <message>
+        <source>LAMP_ON_MODE_AFTER_CAL (0x03)</source>
+        <translation>LAMP_ON_MODE_AFTER_CAL (0x03)</translation>
+    </message>
+    <message>
+        <source>Lamp on mode:</source>
+        <translation>Lamp on mode:</translation>
+    </message>
+    <message>
+        <source>Auto (0x02)</source>
+        <translation>Auto (0x02)</translation>
+    </message>
+    <message>
+        <source>Display invert:</source>
+        <translation>Display invert:</translation>
+    </message>
+    <message>
+        <source>Display level:</source>
+        <translation>Display level:</translation>
+    </message>
+    <message>
+        <source>Pan invert:</source>
+        <translation>Pan invert:</translation>
+    </message>
+    <message>
+        <source>Tilt invert:</source>
+        <translation>Tilt invert:</translation>
+    </message>
+    <message>
+        <source>Pan tilt swap:</source>
+        <translation>Pan tilt swap:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Year:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Month:</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Day:</translation>
+    </message>
+    <message>
+        <source>Hour:</source>
+        <translation>Hour:</translation>
+    </message>
+    <message>
+        <source>Minute:</source>
+        <translation>Minute:</translation>
+    </message>
+    <message>
+        <source>Second:</source>
+        <translation>Second:</translation>
+    </message>
+    <message>
+        <source>Identify Device:</source>
+        <translation>Identify Device:</translation>
+    </message>
+    <message>
+        <source>Warm (0x01)</source>
+        <translation>Warm (0x01)</translation>
+    </message>
+    <message>
+        <source>Cold (0xFF)</source>
+        <translation>Cold (0xFF)</translation>
+    </message>
+    <message>
+        <source>Reset Device:</source>
+        <translation>Reset Device:</translation>
+    </message>
+    <message>
+        <source>Full Off (0x00)</source>
+        <translation>Full Off (0x00)</translation>
+    </message>
+    <message>
+        <source>Shutdown (0x01)</source>
+        <translation>Shutdown (0x01)</translation>
+    </message>
+    <message>
+        <source>Standby (0x02)</source>
+        <translation>Standby (0x02)</translation>
+    </message>
+    <message>
+        <source>Normal (0xFF)</source>
+        <translation>Normal (0xFF)</translation>
+    </message>
+    <message>
+        <source>Power state:</source>
+        <translation>Power state:</translation>
+    </message>
+    <message>
+        <source>Perform selftest:</source>
+        <translation>Perform selftest:</translation>
+    </message>
+    <message>
+        <source>Scene:</source>
+        <translation>Scene:</translation>
+    </message>
+    <message>
+        <source>Up fade time (Multiplier 10^-1):</source>
+        <translation>Up fade time (Multiplier 10^-1):</translation>
+    </message>
+    <message>
+        <source>Down fade time: (Multiplier 10^-1)</source>
+        <translation>Down fade time: (Multiplier 10^-1)</translation>
+    </message>
+    <message>
+        <source>Wait time: (Multiplier 10^-1)</source>
+        <translation>Wait time: (Multiplier 10^-1)</translation>
+    </message>
+    <message>
+        <source>Mode (0-OFF/65535-All):</source>
+        <translation>Mode (0-OFF/65535-All):</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <source>The fields hold %1 bytes of parameter data; a request carries at most %2.</source>
+        <translation>The fields hold %1 bytes of parameter data; a request carries at most %2.</translation>
+    </message>
+    <message>
+        <source>(truncated)</source>
+        <translation>(truncated)</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Proxied devices</source>
+        <translation>Proxied devices</translation>
+    </message>
+    <message>
+        <source>manufacturer id</source>
+        <translation>manufacturer id</translation>
+    </message>
+    <message>
+        <source>device id</source>
+        <translation>device id</translation>
+    </message>
+    <message>
+        <source>Proxied device count</source>
+        <translation>Proxied device count</translation>
+    </message>
+    <message>
+        <source>device count</source>
+        <translation>device count</translation>
+    </message>
+    <message>
+        <source>list changed</source>
+        <translation>list changed</translation>
+    </message>
+    <message>
+        <source>Comms status</source>
+        <translation>Comms status</translation>
+    </message>
+    <message>
+        <source>short message</source>
+        <translation>short message</translation>
+    </message>
+    <message>
+        <source>length mismatch</source>
+        <translation>length mismatch</translation>
+    </message>
+    <message>
+        <source>checksum fail</source>
+        <translation>checksum fail</translation>
+    </message>
+    <message>
+        <source>Status messages</source>
+        <translation>Status messages</translation>
+    </message>
+    <message>
+        <source>sub device</source>
+        <translation>sub device</translation>
+    </message>
+    <message>
+        <source>status type</source>
+        <translation>status type</translation>
+    </message>
+    <message>
+        <source>message id</source>
+        <translation>message id</translation>
+    </message>
+    <message>
+        <source>value 1</source>
+        <translation>value 1</translation>
+    </message>
+    <message>
+        <source>value 2</source>
+        <translation>value 2</translation>
+    </message>
+    <message>
+        <source>Status id description label</source>
+        <translation>Status id description label</translation>
+    </message>
+    <message>
+        <source>Status type</source>
+        <translation>Status type</translation>
+    </message>
+    <message>
+        <source>Parameter id&apos;s</source>
+        <translation>Parameter id&apos;s</translation>
+    </message>
+    <message>
+        <source>Parameter description</source>
+        <translation>Parameter description</translation>
+    </message>
+    <message>
+        <source>pid</source>
+        <translation>pid</translation>
+    </message>
+    <message>
+        <source>pdl size</source>
+        <translation>pdl size</translation>
+    </message>
+    <message>
+        <source>data type</source>
+        <translation>data type</translation>
+    </message>
+    <message>
+        <source>command class</source>
+        <translation>command class</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>type</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>unit</translation>
+    </message>
+    <message>
+        <source>prefix</source>
+        <translation>prefix</translation>
+    </message>
+    <message>
+        <source>min value:</source>
+        <translation>min value:</translation>
+    </message>
+    <message>
+        <source>max value:</source>
+        <translation>max value:</translation>
+    </message>
+    <message>
+        <source>default value:</source>
+        <translation>default value:</translation>
+    </message>
+    <message>
+        <source>description:</source>
+        <translation>description:</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Device info</translation>
+    </message>
+    <message>
+        <source>protocol major</source>
+        <translation>protocol major</translation>
+    </message>
+    <message>
+        <source>protocol minor</source>
+        <translation>protocol minor</translation>
+    </message>
+    <message>
+        <source>device model id</source>
+        <translation>device model id</translation>
+    </message>
+    <message>
+        <source>product category</source>
+        <translation>product category</translation>
+    </message>
+    <message>
+        <source>software version id</source>
+        <translation>software version id</translation>
+    </message>
+    <message>
+        <source>DMX footprint</source>
+        <translation>DMX footprint</translation>
+    </message>
+    <message>
+        <source>current personality</source>
+        <translation>current personality</translation>
+    </message>
+    <message>
+        <source>personality count</source>
+        <translation>personality count</translation>
+    </message>
+    <message>
+        <source>DMX start address</source>
+        <translation>DMX start address</translation>
+    </message>
+    <message>
+        <source>subdevice count</source>
+        <translation>subdevice count</translation>
+    </message>
+    <message>
+        <source>sensor count</source>
+        <translation>sensor count</translation>
+    </message>
+    <message>
+        <source>Product detail id list</source>
+        <translation>Product detail id list</translation>
+    </message>
+    <message>
+        <source>detail id&apos;s</source>
+        <translation>detail id&apos;s</translation>
+    </message>
+    <message>
+        <source>Language capabilities</source>
+        <translation>Language capabilities</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Current personality</source>
+        <translation>Current personality</translation>
+    </message>
+    <message>
+        <source>Personality</source>
+        <translation>Personality</translation>
+    </message>
+    <message>
+        <source>slots required</source>
+        <translation>slots required</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>Slot infos</source>
+        <translation>Slot infos</translation>
+    </message>
+    <message>
+        <source>slot offset</source>
+        <translation>slot offset</translation>
+    </message>
+    <message>
+        <source>slot type</source>
+        <translation>slot type</translation>
+    </message>
+    <message>
+        <source>slot label id</source>
+        <translation>slot label id</translation>
+    </message>
+    <message>
+        <source>Slot description</source>
+        <translation>Slot description</translation>
+    </message>
+    <message>
+        <source>slot number</source>
+        <translation>slot number</translation>
+    </message>
+    <message>
+        <source>Default slot values</source>
+        <translation>Default slot values</translation>
+    </message>
+    <message>
+        <source>default slot value</source>
+        <translation>default slot value</translation>
+    </message>
+    <message>
+        <source>Sensor definition</source>
+        <translation>Sensor definition</translation>
+    </message>
+    <message>
+        <source>sensor number</source>
+        <translation>sensor number</translation>
+    </message>
+    <message>
+        <source>range min</source>
+        <translation>range min</translation>
+    </message>
+    <message>
+        <source>range max</source>
+        <translation>range max</translation>
+    </message>
+    <message>
+        <source>normal min</source>
+        <translation>normal min</translation>
+    </message>
+    <message>
+        <source>normal max</source>
+        <translation>normal max</translation>
+    </message>
+    <message>
+        <source>lowest/highest detected values supported</source>
+        <translation>lowest/highest detected values supported</translation>
+    </message>
+    <message>
+        <source>recorded value supported</source>
+        <translation>recorded value supported</translation>
+    </message>
+    <message>
+        <source>Sensor value</source>
+        <translation>Sensor value</translation>
+    </message>
+    <message>
+        <source>present value</source>
+        <translation>present value</translation>
+    </message>
+    <message>
+        <source>lowest</source>
+        <translation>lowest</translation>
+    </message>
+    <message>
+        <source>highest</source>
+        <translation>highest</translation>
+    </message>
+    <message>
+        <source>recorded</source>
+        <translation>recorded</translation>
+    </message>
+    <message>
+        <source>Display level</source>
+        <translation>Display level</translation>
+    </message>
+    <message>
+        <source>Real time clock</source>
+        <translation>Real time clock</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>year</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>month</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>hour</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>minute</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>second</translation>
+    </message>
+    <message>
+        <source>Self test description</source>
+        <translation>Self test description</translation>
+    </message>
+    <message>
+        <source>test number</source>
+        <translation>test number</translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation>description</translation>
+    </message>
+    <message>
+        <source>Preset playback</source>
+        <translation>Preset playback</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>level</translation>
+    </message>
+    <message>
+        <source>bit fields</source>
+        <translation>bit fields</translation>
+    </message>
+    <message>
+        <source>Ascii</source>
+        <translation>Ascii</translation>
+    </message>
+    <message>
+        <source>unsigned bytes</source>
+        <translation>unsigned bytes</translation>
+    </message>
+    <message>
+        <source>signed bytes</source>
+        <translation>signed bytes</translation>
+    </message>
+    <message>
+        <source>unsigned words</source>
+        <translation>unsigned words</translation>
+    </message>
+    <message>
+        <source>signed words</source>
+        <translation>signed words</translation>
+    </message>
+    <message>
+        <source>unsigned dwords</source>
+        <translation>unsigned dwords</translation>
+    </message>
+    <message>
+        <source>signed dwords</source>
+        <translation>signed dwords</translation>
+    </message>
+    <message>
+        <source>Device model description</source>
+        <translation>Device model description</translation>
+    </message>
+    <message>
+        <source>Manufacturer label</source>
+        <translation>Manufacturer label</translation>
+    </message>
+    <message>
+        <source>Device Label</source>
+        <translation>Device Label</translation>
+    </message>
+    <message>
+        <source>Software version label</source>
+        <translation>Software version label</translation>
+    </message>
+    <message>
+        <source>Boot software version label</source>
+        <translation>Boot software version label</translation>
+    </message>
+    <message>
+        <source>Boot software version id</source>
+        <translation>Boot software version id</translation>
+    </message>
+    <message>
+        <source>Device hours</source>
+        <translation>Device hours</translation>
+    </message>
+    <message>
+        <source>Lamp hours</source>
+        <translation>Lamp hours</translation>
+    </message>
+    <message>
+        <source>Lamp strikes</source>
+        <translation>Lamp strikes</translation>
+    </message>
+    <message>
+        <source>Device power cycles</source>
+        <translation>Device power cycles</translation>
+    </message>
+    <message>
+        <source>Lamp state</source>
+        <translation>Lamp state</translation>
+    </message>
+    <message>
+        <source>Lamp on mode</source>
+        <translation>Lamp on mode</translation>
+    </message>
+    <message>
+        <source>Display invert</source>
+        <translation>Display invert</translation>
+    </message>
+    <message>
+        <source>Power state</source>
+        <translation>Power state</translation>
+    </message>
+    <message>
+        <source>Pan invert</source>
+        <translation>Pan invert</translation>
+    </message>
+    <message>
+        <source>Tilt invert</source>
+        <translation>Tilt invert</translation>
+    </message>
+    <message>
+        <source>Pan tilt swap</source>
+        <translation>Pan tilt swap</translation>
+    </message>
+    <message>
+        <source>Identify device</source>
+        <translation>Identify device</translation>
+    </message>
+    <message>
+        <source>Perform self test</source>
+        <translation>Perform self test</translation>
+    </message>
+    <message>
+        <source>Sensor number</source>
+        <translation>Sensor number</translation>
+    </message>
+    <message>
+        <source>Present value</source>
+        <translation>Present value</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Lowest</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Highest</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Recorded</translation>
+    </message>
+</context>
+<context>
     <name>Orv_RDM_Controller</name>
     <message>
         <source>Orv Rdm Controller</source>
@@ -144,24 +1072,8 @@
         <translation>Fail</translation>
     </message>
     <message>
-        <source>&lt;div style=&apos;color:green;font-size:20px&apos;&gt;</source>
-        <translation>&lt;div style=&apos;color:green;font-size:20px&apos;&gt;</translation>
-    </message>
-    <message>
         <source>Connected</source>
         <translation>Connected</translation>
-    </message>
-    <message>
-        <source>&lt;/div&gt;</source>
-        <translation>&lt;/div&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;div style=&apos;color:green;font-size:10px&apos;&gt;</source>
-        <translation>&lt;div style=&apos;color:green;font-size:10px&apos;&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;font color=&apos;red&apos;&gt;Disconnected&lt;/font&gt;</source>
-        <translation>&lt;font color=&apos;red&apos;&gt;Disconnected&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -178,6 +1090,361 @@
     <message>
         <source>Restart program to apply changes.</source>
         <translation>Restart program to apply changes.</translation>
+    </message>
+    <message>
+        <source>Device Info</source>
+        <translation>Device Info</translation>
+    </message>
+    <message>
+        <source>NO DEVICE</source>
+        <translation>NO DEVICE</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Save Changes</translation>
+    </message>
+    <message>
+        <source>DMX 512</source>
+        <translation>DMX 512</translation>
+    </message>
+    <message>
+        <source>Current Personality:</source>
+        <translation>Current Personality:</translation>
+    </message>
+    <message>
+        <source>Footprint:</source>
+        <translation>Footprint:</translation>
+    </message>
+    <message>
+        <source>Start Address:</source>
+        <translation>Start Address:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Device Model ID:</source>
+        <translation>Device Model ID:</translation>
+    </message>
+    <message>
+        <source>Software Version ID:</source>
+        <translation>Software Version ID:</translation>
+    </message>
+    <message>
+        <source>Manufacturer Label:</source>
+        <translation>Manufacturer Label:</translation>
+    </message>
+    <message>
+        <source>RDM Protocol Version:</source>
+        <translation>RDM Protocol Version:</translation>
+    </message>
+    <message>
+        <source>Sub Device Count:</source>
+        <translation>Sub Device Count:</translation>
+    </message>
+    <message>
+        <source>Product Category:</source>
+        <translation>Product Category:</translation>
+    </message>
+    <message>
+        <source>Device Label:</source>
+        <translation>Device Label:</translation>
+    </message>
+    <message>
+        <source>Identify</source>
+        <translation>Identify</translation>
+    </message>
+    <message>
+        <source>Supported Parameters</source>
+        <translation>Supported Parameters</translation>
+    </message>
+    <message>
+        <source>Parameter Count:</source>
+        <translation>Parameter Count:</translation>
+    </message>
+    <message>
+        <source>Parameters:</source>
+        <translation>Parameters:</translation>
+    </message>
+    <message>
+        <source>background: lightblue;</source>
+        <translation>background: lightblue;</translation>
+    </message>
+    <message>
+        <source>Device Control..</source>
+        <translation>Device Control..</translation>
+    </message>
+    <message>
+        <source>Auto Patch</source>
+        <translation>Auto Patch</translation>
+    </message>
+    <message>
+        <source>background: transparent;border: none</source>
+        <translation>background: transparent;border: none</translation>
+    </message>
+    <message>
+        <source>Avaible sensors:</source>
+        <translation>Avaible sensors:</translation>
+    </message>
+    <message>
+        <source>Refresh All</source>
+        <translation>Refresh All</translation>
+    </message>
+    <message>
+        <source>Sensor Count:</source>
+        <translation>Sensor Count:</translation>
+    </message>
+    <message>
+        <source>Sensor type:</source>
+        <translation>Sensor type:</translation>
+    </message>
+    <message>
+        <source>Last update:</source>
+        <translation>Last update:</translation>
+    </message>
+    <message>
+        <source>Normal operation values</source>
+        <translation>Normal operation values</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Lowest and Highest detected value</source>
+        <translation>Lowest and Highest detected value</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Lowest</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Highest</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Device hours:</source>
+        <translation>Device hours:</translation>
+    </message>
+    <message>
+        <source>Device power cycles:</source>
+        <translation>Device power cycles:</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lamp</translation>
+    </message>
+    <message>
+        <source>Hours:</source>
+        <translation>Hours:</translation>
+    </message>
+    <message>
+        <source>Strikes:</source>
+        <translation>Strikes:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>State:</translation>
+    </message>
+    <message>
+        <source>PID - GET/SET</source>
+        <translation>PID - GET/SET</translation>
+    </message>
+    <message>
+        <source>No Device Selected</source>
+        <translation>No Device Selected</translation>
+    </message>
+    <message>
+        <source>Refresh PIDs</source>
+        <translation>Refresh PIDs</translation>
+    </message>
+    <message>
+        <source>No PID Selected</source>
+        <translation>No PID Selected</translation>
+    </message>
+    <message>
+        <source>PID:</source>
+        <translation>PID:</translation>
+    </message>
+    <message>
+        <source>PID Description</source>
+        <translation>PID Description</translation>
+    </message>
+    <message>
+        <source>RDM GET</source>
+        <translation>RDM GET</translation>
+    </message>
+    <message>
+        <source>RDM SET</source>
+        <translation>RDM SET</translation>
+    </message>
+    <message>
+        <source>SORT BY:</source>
+        <translation>SORT BY:</translation>
+    </message>
+    <message>
+        <source>ORDER:</source>
+        <translation>ORDER:</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Ascending</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Descending</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Device Name</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Device Type</translation>
+    </message>
+    <message>
+        <source>Start Address</source>
+        <translation>Start Address</translation>
+    </message>
+    <message>
+        <source>Device UID</source>
+        <translation>Device UID</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>Hex (*.hex)</source>
+        <translation>Hex (*.hex)</translation>
+    </message>
+    <message>
+        <source>Production year</source>
+        <translation>Production year</translation>
+    </message>
+    <message>
+        <source>Year(YY)</source>
+        <translation>Year(YY)</translation>
+    </message>
+    <message>
+        <source>Production mont</source>
+        <translation>Production mont</translation>
+    </message>
+    <message>
+        <source>Month(MM)</source>
+        <translation>Month(MM)</translation>
+    </message>
+    <message>
+        <source>Production number</source>
+        <translation>Production number</translation>
+    </message>
+    <message>
+        <source>Number(NNN)</source>
+        <translation>Number(NNN)</translation>
+    </message>
+    <message>
+        <source>Save bootloader bin</source>
+        <translation>Save bootloader bin</translation>
+    </message>
+    <message>
+        <source>Bin (*.bin)</source>
+        <translation>Bin (*.bin)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>USB Error</source>
+        <translation>USB Error</translation>
+    </message>
+    <message>
+        <source>Connect Rb604 Device</source>
+        <translation>Connect Rb604 Device</translation>
+    </message>
+    <message>
+        <source>Upg (*.upg)</source>
+        <translation>Upg (*.upg)</translation>
+    </message>
+    <message>
+        <source>HexToBin error: %1)</source>
+        <translation>HexToBin error: %1)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>Device discovery in progress...</source>
+        <translation>Device discovery in progress...</translation>
+    </message>
+    <message>
+        <source>Refreshing UID: 0x</source>
+        <translation>Refreshing UID: 0x</translation>
+    </message>
+    <message>
+        <source>Specify correct DMX Start Adress (1-512)</source>
+        <translation>Specify correct DMX Start Adress (1-512)</translation>
+    </message>
+    <message>
+        <source>Not enough channels for this personality</source>
+        <translation>Not enough channels for this personality</translation>
+    </message>
+    <message>
+        <source>Bad device label length. Appropriate length is max. 32 chars.</source>
+        <translation>Bad device label length. Appropriate length is max. 32 chars.</translation>
+    </message>
+    <message>
+        <source>The device label can hold only Latin-1 characters (one byte each).</source>
+        <translation>The device label can hold only Latin-1 characters (one byte each).</translation>
+    </message>
+</context>
+<context>
+    <name>PatchHelpDialog</name>
+    <message>
+        <source>Patch grid colors</source>
+        <translation>Patch grid colors</translation>
+    </message>
+    <message>
+        <source>Patch grid colors:</source>
+        <translation>Patch grid colors:</translation>
+    </message>
+    <message>
+        <source>Two or more devices overlap each other</source>
+        <translation>Two or more devices overlap each other</translation>
+    </message>
+    <message>
+        <source>Channel taken by one device</source>
+        <translation>Channel taken by one device</translation>
+    </message>
+    <message>
+        <source>A device shares one channel with its own subdevice</source>
+        <translation>A device shares one channel with its own subdevice</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +2284,218 @@
     <message>
         <source>Sub-device</source>
         <translation>Sub-device</translation>
+    </message>
+</context>
+<context>
+    <name>RDMTimeoutDialog</name>
+    <message>
+        <source>RDM Timeout Preferences</source>
+        <translation>RDM Timeout Preferences</translation>
+    </message>
+    <message>
+        <source>Discovery -&gt; Response (µs)</source>
+        <translation>Discovery -&gt; Response (µs)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Strict</source>
+        <translation>Strict</translation>
+    </message>
+    <message>
+        <source>Get -&gt; Response (µs)</source>
+        <translation>Get -&gt; Response (µs)</translation>
+    </message>
+    <message>
+        <source>Set -&gt; Response (µs)</source>
+        <translation>Set -&gt; Response (µs)</translation>
+    </message>
+    <message>
+        <source>Discovery -&gt; Any Packet (µs)</source>
+        <translation>Discovery -&gt; Any Packet (µs)</translation>
+    </message>
+    <message>
+        <source>Missing Response -&gt; Any Packet (µs)</source>
+        <translation>Missing Response -&gt; Any Packet (µs)</translation>
+    </message>
+    <message>
+        <source>Response/Broadcast -&gt; Any Packet (µs)</source>
+        <translation>Response/Broadcast -&gt; Any Packet (µs)</translation>
+    </message>
+    <message>
+        <source>Packet Max Length (µs)</source>
+        <translation>Packet Max Length (µs)</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>RDM Timeouts Changed</source>
+        <translation>RDM Timeouts Changed</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change RDM Timeouts</source>
+        <translation>Couldn&apos;t change RDM Timeouts</translation>
+    </message>
+</context>
+<context>
+    <name>SensorChart</name>
+    <message>
+        <source>Normal operation values</source>
+        <translation>Normal operation values</translation>
+    </message>
+</context>
+<context>
+    <name>TextProgressBar</name>
+    <message>
+        <source>Waited %1 of %2 s</source>
+        <translation>Waited %1 of %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>DMX Start: </source>
+        <translation>DMX Start: </translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <source>DMX Footprint: </source>
+        <translation>DMX Footprint: </translation>
+    </message>
+    <message>
+        <source>Devices:</source>
+        <translation>Devices:</translation>
+    </message>
+    <message>
+        <source>UID: 0x</source>
+        <translation>UID: 0x</translation>
+    </message>
+    <message>
+        <source>Desc: </source>
+        <translation>Desc: </translation>
+    </message>
+</context>
+<context>
+    <name>USBTimeoutDialog</name>
+    <message>
+        <source>USB Timeout Preferences</source>
+        <translation>USB Timeout Preferences</translation>
+    </message>
+    <message>
+        <source>Standard Timeout (ms):</source>
+        <translation>Standard Timeout (ms):</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Discovery Timeout (ms):</source>
+        <translation>Discovery Timeout (ms):</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Upgrader</name>
+    <message>
+        <source>Wrong file header</source>
+        <translation>Wrong file header</translation>
+    </message>
+    <message>
+        <source>Wrong file version</source>
+        <translation>Wrong file version</translation>
+    </message>
+    <message>
+        <source>Incomplete firmware image</source>
+        <translation>Incomplete firmware image</translation>
+    </message>
+    <message>
+        <source>USB Timeout
+Check USB Cable</source>
+        <translation>USB Timeout
+Check USB Cable</translation>
+    </message>
+    <message>
+        <source>Bootloader Version Read Error</source>
+        <translation>Bootloader Version Read Error</translation>
+    </message>
+    <message>
+        <source>Bootloader mode</source>
+        <translation>Bootloader mode</translation>
+    </message>
+    <message>
+        <source>Serial:</source>
+        <translation>Serial:</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Apllication mode</source>
+        <translation>Apllication mode</translation>
+    </message>
+    <message>
+        <source>Reset device</source>
+        <translation>Reset device</translation>
+    </message>
+    <message>
+        <source>USB timout
+Check USB cable</source>
+        <translation>USB timout
+Check USB cable</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Writting firmware ...</source>
+        <translation>Writting firmware ...</translation>
+    </message>
+</context>
+<context>
+    <name>firmware</name>
+    <message>
+        <source>USB Error</source>
+        <translation>USB Error</translation>
+    </message>
+    <message>
+        <source>Connect Rb604 Device</source>
+        <translation>Connect Rb604 Device</translation>
+    </message>
+</context>
+<context>
+    <name>firmwareClass</name>
+    <message>
+        <source>firmware</source>
+        <translation>firmware</translation>
     </message>
 </context>
 </TS>
