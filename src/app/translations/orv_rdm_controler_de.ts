@@ -1419,6 +1419,10 @@
         <source>The device label can hold only Latin-1 characters (one byte each).</source>
         <translation>Die Gerätebezeichnung darf nur Latin-1-Zeichen enthalten (je ein Byte).</translation>
     </message>
+    <message>
+        <source>Run Application</source>
+        <translation>Anwendung starten</translation>
+    </message>
 </context>
 <context>
     <name>PatchHelpDialog</name>

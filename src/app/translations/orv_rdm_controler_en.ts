@@ -1419,6 +1419,10 @@
         <source>The device label can hold only Latin-1 characters (one byte each).</source>
         <translation>The device label can hold only Latin-1 characters (one byte each).</translation>
     </message>
+    <message>
+        <source>Run Application</source>
+        <translation>Run Application</translation>
+    </message>
 </context>
 <context>
     <name>PatchHelpDialog</name>

@@ -1419,6 +1419,10 @@
         <source>The device label can hold only Latin-1 characters (one byte each).</source>
         <translation>Etykieta urządzenia może zawierać tylko znaki Latin-1 (po jednym bajcie).</translation>
     </message>
+    <message>
+        <source>Run Application</source>
+        <translation>Uruchom aplikację</translation>
+    </message>
 </context>
 <context>
     <name>PatchHelpDialog</name>
