@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>Run Application</source>
-        <translation>Anwendung starten</translation>
+        <translation>Anwendung wird gestartet</translation>
     </message>
 </context>
 <context>
@@ -2318,15 +2318,15 @@
     </message>
     <message>
         <source>Discovery -&gt; Any Packet (µs)</source>
-        <translation>Suche -&gt; beliebiges Paket (µs)</translation>
+        <translation>Suche -&gt; jedes Paket (µs)</translation>
     </message>
     <message>
         <source>Missing Response -&gt; Any Packet (µs)</source>
-        <translation>Fehlende Antwort -&gt; beliebiges Paket (µs)</translation>
+        <translation>Keine Antwort -&gt; jedes Paket (µs)</translation>
     </message>
     <message>
         <source>Response/Broadcast -&gt; Any Packet (µs)</source>
-        <translation>Antwort/Broadcast -&gt; beliebiges Paket (µs)</translation>
+        <translation>Antwort/Broadcast -&gt; jedes Paket (µs)</translation>
     </message>
     <message>
         <source>Packet Max Length (µs)</source>
@@ -2406,7 +2406,7 @@
     </message>
     <message>
         <source>Discovery Timeout (ms):</source>
-        <translation>Timeout der Gerätesuche (ms):</translation>
+        <translation>Gerätesuche (ms):</translation>
     </message>
     <message>
         <source>Ok</source>

@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>Run Application</source>
-        <translation>Uruchom aplikację</translation>
+        <translation>Uruchamianie aplikacji</translation>
     </message>
 </context>
 <context>
@@ -2322,11 +2322,11 @@
     </message>
     <message>
         <source>Missing Response -&gt; Any Packet (µs)</source>
-        <translation>Brak odpowiedzi -&gt; dowolny pakiet (µs)</translation>
+        <translation>Brak odp. -&gt; dowolny pakiet (µs)</translation>
     </message>
     <message>
         <source>Response/Broadcast -&gt; Any Packet (µs)</source>
-        <translation>Odpowiedź/rozgłoszenie -&gt; dowolny pakiet (µs)</translation>
+        <translation>Odp./rozgł. -&gt; dowolny pakiet (µs)</translation>
     </message>
     <message>
         <source>Packet Max Length (µs)</source>
@@ -2398,7 +2398,7 @@
     </message>
     <message>
         <source>Standard Timeout (ms):</source>
-        <translation>Standardowy limit czasu (ms):</translation>
+        <translation>Limit standardowy (ms):</translation>
     </message>
     <message>
         <source>Default</source>
@@ -2406,7 +2406,7 @@
     </message>
     <message>
         <source>Discovery Timeout (ms):</source>
-        <translation>Limit czasu wykrywania (ms):</translation>
+        <translation>Limit wykrywania (ms):</translation>
     </message>
     <message>
         <source>Ok</source>
