@@ -123,6 +123,7 @@ Orv_RDM_Controller::Orv_RDM_Controller(QWidget *parent)
     ui->textEditLog->setContextMenuPolicy(Qt::CustomContextMenu);
     ui->textEditParameters->setWordWrapMode(QTextOption::WordWrap);
     setWindowTitle(tr("Orv RDM Controller ver. ") + QStringLiteral(ORV_VERSION));
+    buildSensorHistory();
     showDisconnected();
 
     connect(ui->actionRefresh, &QAction::triggered, this, &Orv_RDM_Controller::slotactionRefresh);
@@ -711,14 +712,6 @@ void Orv_RDM_Controller::slotcheckBoxIdentify(bool)
     showDevice(currentDevice);
 }
 
-void Orv_RDM_Controller::fillSensorsAndCounters(DeviceRecord *)
-{
-}
-
-void Orv_RDM_Controller::fillParameterList(DeviceRecord *)
-{
-}
-
 void Orv_RDM_Controller::updateGridColors()
 {
     ::updateGridColors(gridItems, devices, subDeviceRecords, currentDevice);
@@ -727,22 +720,6 @@ void Orv_RDM_Controller::updateGridColors()
 void Orv_RDM_Controller::resetGridColors()
 {
     ::resetGridColors(gridItems);
-}
-
-void Orv_RDM_Controller::clearPidDescription()
-{
-}
-
-void Orv_RDM_Controller::clearSensorDisplay()
-{
-}
-
-void Orv_RDM_Controller::slotpushButtonRefreshPID(bool)
-{
-}
-
-void Orv_RDM_Controller::slottableWidgetParametersSelectionChanged()
-{
 }
 
 void Orv_RDM_Controller::slottableWidgetGridSelectionChanged()
@@ -773,26 +750,6 @@ void Orv_RDM_Controller::slottableWidgetDrop(int channel)
         break;
     }
     showDevice(currentDevice);
-}
-
-void Orv_RDM_Controller::slotpushButtonRefreshSensors(bool)
-{
-}
-
-void Orv_RDM_Controller::slotpushButtonRefreshAllSensors(bool)
-{
-}
-
-void Orv_RDM_Controller::slotcomboBoxSensors(int)
-{
-}
-
-void Orv_RDM_Controller::slotpushButtonRDMGet(bool)
-{
-}
-
-void Orv_RDM_Controller::slotpushButtonRDMSet(bool)
-{
 }
 
 void Orv_RDM_Controller::slotpushButtonAutoPatch(bool)

@@ -3,12 +3,15 @@
 
 #include "devicelist/devicerecords.h"
 #include "patchgrid/patchgrid.h"
+#include "rdm/sensorhistory.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QPersistentModelIndex>
 #include <array>
+#include <functional>
+#include <map>
 #include <memory>
 
 namespace Ui {
@@ -20,6 +23,11 @@ class DropTableWidget;
 class MySortFilterProxyModel;
 class PatchHelpDialog;
 class QAction;
+class QCheckBox;
+class QPushButton;
+class QSpinBox;
+class QTimer;
+class SensorChart;
 class QActionGroup;
 class QDialog;
 class QItemSelection;
@@ -47,6 +55,10 @@ public:
     // The time source of every engine this window makes; the wall clock unless a test sets another.
     // Not owned.
     void setEngineClock(Clock *clock);
+    // Where Export... writes the sensor history: a save dialog unless a test sets another chooser.
+    // An empty path cancels.
+    using ExportPathChooser = std::function<QString(QWidget *parent, const QString &suggestedPath)>;
+    void setExportPathChooser(ExportPathChooser chooser);
 
 private slots:
     void slotactionRefresh();
@@ -90,6 +102,10 @@ private slots:
     void slotRunApllication(bool checked);
     void slotpushButtonConnect(bool checked);
     void slotpatchHelpButton(bool checked);
+    void slotcheckBoxAutoRefresh(bool checked);
+    void slotspinBoxAutoRefreshInterval(int seconds);
+    void slotAutoRefreshSensors();
+    void slotpushButtonExportSensors(bool checked);
 
 private:
     // Marks a stretch of work that uses the engine; a connection loss reported meanwhile is handled
@@ -126,6 +142,18 @@ private:
     // A SET of the parameter to the current device; the engine's result.
     int setCurrentDevice(quint16 pid, const QByteArray &data);
 
+    // Sensors tab and its history.
+    void buildSensorHistory();
+    void showSensor(const SensorRecord &sensor);
+    // Refresh All on the timer only while the tab is shown and a connected device is selected.
+    void updateAutoRefresh();
+    SensorHistory &historyOf(const DeviceRecord &record);
+    QDateTime now() const;
+    // Parameter tab.
+    void showPidDescription(const ParameterRecord &parameter);
+    void closeParameterDialog();
+    void openParameterDialog(bool isGet);
+
     std::unique_ptr<UsbDevice> usbLink;
     std::unique_ptr<RDM> rdm;
     std::unique_ptr<Ui::Orv_RDM_Controller> ui;
@@ -155,6 +183,14 @@ private:
     std::unique_ptr<MySortFilterProxyModel> proxy;
     Clock *engineClock = nullptr;
     int engineUses = 0;
+    SensorChart *sensorChart = nullptr;
+    QCheckBox *checkBoxAutoRefresh = nullptr;
+    QSpinBox *spinBoxAutoRefreshInterval = nullptr;
+    QPushButton *pushButtonExportSensors = nullptr;
+    QTimer *autoRefreshTimer = nullptr;
+    // Per device (UID, sub-device), kept for the whole session across rediscoveries.
+    std::map<std::pair<quint64, quint16>, SensorHistory> sensorHistories;
+    ExportPathChooser exportPathChooser;
     bool reconnectPending = false;
     bool upgradeRunning = false;
 };

@@ -44,6 +44,19 @@ void readPersonalities(RDM &rdm, DeviceRecord &record)
     }
 }
 
+
+void readSensors(RDM &rdm, DeviceRecord &record)
+{
+    for (int sensor = 0; sensor < record.sensorCount; ++sensor) {
+        if (rdm.getSensorDefinition(record.uid, record.subDevice, quint8(sensor)) >= 0)
+            record.storeSensorDefinition(rdm.responseData(), rdm.responseLength());
+        if (rdm.getSensorValue(record.uid, record.subDevice, quint8(sensor)) >= 0)
+            record.storeSensorValue(rdm.responseData(), rdm.responseLength());
+    }
+}
+
+} // namespace
+
 void readParameters(RDM &rdm, DeviceRecord &record)
 {
     if (!readInto(rdm, record, {&RDM::getSupportedParameters, &DeviceRecord::storeSupportedParameters}))
@@ -58,18 +71,6 @@ void readParameters(RDM &rdm, DeviceRecord &record)
             record.storeParameterDescription(rdm.responseData(), rdm.responseLength());
     }
 }
-
-void readSensors(RDM &rdm, DeviceRecord &record)
-{
-    for (int sensor = 0; sensor < record.sensorCount; ++sensor) {
-        if (rdm.getSensorDefinition(record.uid, record.subDevice, quint8(sensor)) >= 0)
-            record.storeSensorDefinition(rdm.responseData(), rdm.responseLength());
-        if (rdm.getSensorValue(record.uid, record.subDevice, quint8(sensor)) >= 0)
-            record.storeSensorValue(rdm.responseData(), rdm.responseLength());
-    }
-}
-
-} // namespace
 
 QString modelDescriptionFallback(const DeviceRecord &record)
 {

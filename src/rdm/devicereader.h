@@ -25,6 +25,11 @@ std::unique_ptr<DeviceRecord> readDiscoveredDevice(RDM &rdm, quint64 uid);
 // detailsFetched is left to the caller.
 int readFullDetails(RDM &rdm, DeviceRecord &record);
 
+// SUPPORTED_PARAMETERS, then the description of every parameter listed: PARAMETER_DESCRIPTION for
+// manufacturer PIDs, the standard table for the others. A failed SUPPORTED_PARAMETERS leaves the
+// parameters as they were.
+void readParameters(RDM &rdm, DeviceRecord &record);
+
 // What may change on a device behind the program's back and its overview shows: DEVICE_LABEL,
 // DEVICE_INFO and IDENTIFY_DEVICE.
 void readOverview(RDM &rdm, DeviceRecord &record);
