@@ -1423,6 +1423,98 @@
         <source>Run Application</source>
         <translation>Anwendung wird gestartet</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Data size:</source>
+        <translation>Datengröße:</translation>
+    </message>
+    <message>
+        <source>various</source>
+        <translation>variabel</translation>
+    </message>
+    <message>
+        <source>Data type:</source>
+        <translation>Datentyp:</translation>
+    </message>
+    <message>
+        <source>GET Command:</source>
+        <translation>GET-Befehl:</translation>
+    </message>
+    <message>
+        <source>SET Command:</source>
+        <translation>SET-Befehl:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Einheit:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Prefix:</source>
+        <translation>Präfix:</translation>
+    </message>
+    <message>
+        <source>Minimum value:</source>
+        <translation>Minimalwert:</translation>
+    </message>
+    <message>
+        <source>Maximum value:</source>
+        <translation>Maximalwert:</translation>
+    </message>
+    <message>
+        <source>Default value:</source>
+        <translation>Standardwert:</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Auto refresh</source>
+        <translation>Auto-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Time between two readings of every sensor</source>
+        <translation>Zeit zwischen zwei Abfragen jedes Sensors</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Write every sensor reading of this device as CSV</source>
+        <translation>Alle Sensorwerte dieses Geräts als CSV schreiben</translation>
+    </message>
+    <message>
+        <source>Export sensor history</source>
+        <translation>Sensorverlauf exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>Nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Sensor history written to %1</source>
+        <translation>Sensorverlauf in %1 geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>PatchHelpDialog</name>

@@ -1423,6 +1423,98 @@
         <source>Run Application</source>
         <translation>Run Application</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Data size:</source>
+        <translation>Data size:</translation>
+    </message>
+    <message>
+        <source>various</source>
+        <translation>various</translation>
+    </message>
+    <message>
+        <source>Data type:</source>
+        <translation>Data type:</translation>
+    </message>
+    <message>
+        <source>GET Command:</source>
+        <translation>GET Command:</translation>
+    </message>
+    <message>
+        <source>SET Command:</source>
+        <translation>SET Command:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Prefix:</source>
+        <translation>Prefix:</translation>
+    </message>
+    <message>
+        <source>Minimum value:</source>
+        <translation>Minimum value:</translation>
+    </message>
+    <message>
+        <source>Maximum value:</source>
+        <translation>Maximum value:</translation>
+    </message>
+    <message>
+        <source>Default value:</source>
+        <translation>Default value:</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Auto refresh</source>
+        <translation>Auto refresh</translation>
+    </message>
+    <message>
+        <source>Time between two readings of every sensor</source>
+        <translation>Time between two readings of every sensor</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Write every sensor reading of this device as CSV</source>
+        <translation>Write every sensor reading of this device as CSV</translation>
+    </message>
+    <message>
+        <source>Export sensor history</source>
+        <translation>Export sensor history</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>Not supported</translation>
+    </message>
+    <message>
+        <source>Sensor history written to %1</source>
+        <translation>Sensor history written to %1</translation>
+    </message>
 </context>
 <context>
     <name>PatchHelpDialog</name>

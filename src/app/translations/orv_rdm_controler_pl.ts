@@ -1423,6 +1423,98 @@
         <source>Run Application</source>
         <translation>Uruchamianie aplikacji</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Data size:</source>
+        <translation>Rozmiar danych:</translation>
+    </message>
+    <message>
+        <source>various</source>
+        <translation>zmienny</translation>
+    </message>
+    <message>
+        <source>Data type:</source>
+        <translation>Typ danych:</translation>
+    </message>
+    <message>
+        <source>GET Command:</source>
+        <translation>Polecenie GET:</translation>
+    </message>
+    <message>
+        <source>SET Command:</source>
+        <translation>Polecenie SET:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Jednostka:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Prefix:</source>
+        <translation>Przedrostek:</translation>
+    </message>
+    <message>
+        <source>Minimum value:</source>
+        <translation>Wartość minimalna:</translation>
+    </message>
+    <message>
+        <source>Maximum value:</source>
+        <translation>Wartość maksymalna:</translation>
+    </message>
+    <message>
+        <source>Default value:</source>
+        <translation>Wartość domyślna:</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>Auto refresh</source>
+        <translation>Autoodświeżanie</translation>
+    </message>
+    <message>
+        <source>Time between two readings of every sensor</source>
+        <translation>Czas między kolejnymi odczytami każdego czujnika</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Eksportuj...</translation>
+    </message>
+    <message>
+        <source>Write every sensor reading of this device as CSV</source>
+        <translation>Zapisz wszystkie odczyty czujników tego urządzenia jako CSV</translation>
+    </message>
+    <message>
+        <source>Export sensor history</source>
+        <translation>Eksport historii czujników</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>Nieobsługiwane</translation>
+    </message>
+    <message>
+        <source>Sensor history written to %1</source>
+        <translation>Historię czujników zapisano w %1</translation>
+    </message>
 </context>
 <context>
     <name>PatchHelpDialog</name>
