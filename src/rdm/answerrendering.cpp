@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 
@@ -48,6 +50,14 @@ QString codedText(const QString &text, qint64 code, int digits)
     return text + QLatin1String(" (") + hexText(code, digits) + QLatin1Char(')');
 }
 
+// One field of a fixed layout: its label, its width and how its number reads.
+struct Field
+{
+    QString label;
+    Number number;
+    std::function<QString(qint64)> format = decimal;
+};
+
 // The line being built over the answer's bytes. Once a field finds too few bytes the line is
 // truncated: every later call adds nothing and the line ends with "(truncated)".
 class AnswerLine
@@ -70,6 +80,7 @@ public:
     }
     void lineBreak() { append(isRichText() ? QLatin1String("<br>") : QLatin1String("; ")); }
     void gap() { append(QStringLiteral("  ")); }
+    void space() { append(QStringLiteral(" ")); }
     void append(const QString &text)
     {
         if (!m_truncated)
@@ -94,6 +105,17 @@ public:
     void field(const QString &label, Number number, const QString &separator = QStringLiteral(": "))
     {
         field(label, number, decimal, separator);
+    }
+    // The fields in order with `between` before each but the first.
+    void fields(std::initializer_list<Field> fields, void (AnswerLine::*between)())
+    {
+        bool first = true;
+        for (const Field &each : fields) {
+            if (!first)
+                (this->*between)();
+            first = false;
+            field(each.label, each.number, each.format);
+        }
     }
     // label, separator and the rest of the answer as text.
     void textField(const QString &label, const QString &separator = QStringLiteral(": "))
@@ -199,27 +221,22 @@ public:
     {
         line.heading(tr("Proxied devices"));
         while (line.hasMore()) {
-            line.field(tr("manufacturer id"), Number::U16, hex(4));
-            line.gap();
-            line.field(tr("device id"), Number::U32, hex(4));
+            line.fields({{tr("manufacturer id"), Number::U16, hex(4)}, {tr("device id"), Number::U32, hex(4)}},
+                &AnswerLine::gap);
             line.lineBreak();
         }
     }
     static void proxiedDeviceCount(AnswerLine &line)
     {
         line.heading(tr("Proxied device count"));
-        line.field(tr("device count"), Number::U16);
-        line.gap();
-        line.field(tr("list changed"), Number::U8);
+        line.fields({{tr("device count"), Number::U16}, {tr("list changed"), Number::U8}}, &AnswerLine::gap);
     }
     static void commsStatus(AnswerLine &line)
     {
         line.heading(tr("Comms status"));
-        line.field(tr("short message"), Number::U16);
-        line.gap();
-        line.field(tr("length mismatch"), Number::U16);
-        line.gap();
-        line.field(tr("checksum fail"), Number::U16);
+        line.fields({{tr("short message"), Number::U16}, {tr("length mismatch"), Number::U16},
+                        {tr("checksum fail"), Number::U16}},
+            &AnswerLine::gap);
     }
     static void statusMessages(AnswerLine &line)
     {
@@ -227,13 +244,10 @@ public:
         while (line.hasMore()) {
             line.field(tr("sub device"), Number::U16);
             line.lineBreak();
-            line.field(tr("status type"), Number::U8, coded(statusTypeText, 2));
-            line.gap();
-            line.field(tr("message id"), Number::U16, hex(4));
-            line.gap();
-            line.field(tr("value 1"), Number::S16);
-            line.gap();
-            line.field(tr("value 2"), Number::S16);
+            line.fields(
+                {{tr("status type"), Number::U8, coded(statusTypeText, 2)}, {tr("message id"), Number::U16, hex(4)},
+                    {tr("value 1"), Number::S16}, {tr("value 2"), Number::S16}},
+                &AnswerLine::gap);
             line.lineBreak();
         }
     }
@@ -258,19 +272,12 @@ public:
         const bool isSigned = length > 3 && isSignedDataType(data[3]);
         const Number rangeNumber = isSigned ? Number::S32 : Number::U32;
         line.heading(tr("Parameter description"));
-        line.field(tr("pid"), Number::U16, hex(4));
-        line.lineBreak();
-        line.field(tr("pdl size"), Number::U8);
-        line.lineBreak();
-        line.field(tr("data type"), Number::U8, coded(dataTypeText, 2));
-        line.lineBreak();
-        line.field(tr("command class"), Number::U8, coded(commandClassText, 2));
-        line.lineBreak();
-        line.field(tr("type"), Number::U8, coded(sensorTypeText, 2));
-        line.lineBreak();
-        line.field(tr("unit"), Number::U8, coded(unitText, 2));
-        line.lineBreak();
-        line.field(tr("prefix"), Number::U8, coded(prefixText, 2));
+        line.fields({{tr("pid"), Number::U16, hex(4)}, {tr("pdl size"), Number::U8},
+                        {tr("data type"), Number::U8, coded(dataTypeText, 2)},
+                        {tr("command class"), Number::U8, coded(commandClassText, 2)},
+                        {tr("type"), Number::U8, coded(sensorTypeText, 2)},
+                        {tr("unit"), Number::U8, coded(unitText, 2)}, {tr("prefix"), Number::U8, coded(prefixText, 2)}},
+            &AnswerLine::lineBreak);
         line.lineBreak();
         line.field(tr("min value:"), rangeNumber, QString());
         line.lineBreak();
@@ -283,28 +290,16 @@ public:
     static void deviceInfo(AnswerLine &line)
     {
         line.heading(tr("Device info"));
-        line.field(tr("protocol major"), Number::U8);
-        line.lineBreak();
-        line.field(tr("protocol minor"), Number::U8);
-        line.lineBreak();
-        line.field(tr("device model id"), Number::U16, hex(4));
-        line.lineBreak();
-        line.field(tr("product category"), Number::U16, coded(productCategoryText, 4));
-        line.lineBreak();
-        line.field(tr("software version id"), Number::U32,
-            [](qint64 version) { return QLatin1String(" (") + hexText(version, 8) + QLatin1Char(')'); });
-        line.lineBreak();
-        line.field(tr("DMX footprint"), Number::U16);
-        line.lineBreak();
-        line.field(tr("current personality"), Number::U8);
-        line.lineBreak();
-        line.field(tr("personality count"), Number::U8);
-        line.lineBreak();
-        line.field(tr("DMX start address"), Number::U16);
-        line.lineBreak();
-        line.field(tr("subdevice count"), Number::U16);
-        line.lineBreak();
-        line.field(tr("sensor count"), Number::U8);
+        line.fields(
+            {{tr("protocol major"), Number::U8}, {tr("protocol minor"), Number::U8},
+                {tr("device model id"), Number::U16, hex(4)},
+                {tr("product category"), Number::U16, coded(productCategoryText, 4)},
+                {tr("software version id"), Number::U32,
+                    [](qint64 version) { return QLatin1String(" (") + hexText(version, 8) + QLatin1Char(')'); }},
+                {tr("DMX footprint"), Number::U16}, {tr("current personality"), Number::U8},
+                {tr("personality count"), Number::U8}, {tr("DMX start address"), Number::U16},
+                {tr("subdevice count"), Number::U16}, {tr("sensor count"), Number::U8}},
+            &AnswerLine::lineBreak);
         line.gap();
     }
     static void productDetailIdList(AnswerLine &line)
@@ -338,15 +333,11 @@ public:
     }
     static void dmxPersonality(AnswerLine &line)
     {
-        line.field(tr("Current personality"), Number::U8);
-        line.gap();
-        line.field(tr("personality count"), Number::U8);
+        line.fields({{tr("Current personality"), Number::U8}, {tr("personality count"), Number::U8}}, &AnswerLine::gap);
     }
     static void dmxPersonalityDescription(AnswerLine &line)
     {
-        line.field(tr("Personality"), Number::U8);
-        line.gap();
-        line.field(tr("slots required"), Number::U16);
+        line.fields({{tr("Personality"), Number::U8}, {tr("slots required"), Number::U16}}, &AnswerLine::gap);
         line.gap();
         line.textField(tr("name"));
     }
@@ -382,30 +373,18 @@ public:
     {
         line.heading(tr("Default slot values"));
         while (line.hasMore()) {
-            line.field(tr("slot offset"), Number::U16);
-            line.gap();
-            line.field(tr("default slot value"), Number::U8);
+            line.fields({{tr("slot offset"), Number::U16}, {tr("default slot value"), Number::U8}}, &AnswerLine::gap);
             line.lineBreak();
         }
     }
     static void sensorDefinition(AnswerLine &line)
     {
         line.heading(tr("Sensor definition"));
-        line.field(tr("sensor number"), Number::U8);
-        line.lineBreak();
-        line.field(tr("type"), Number::U8, coded(sensorTypeText, 2));
-        line.lineBreak();
-        line.field(tr("unit"), Number::U8, coded(unitText, 2));
-        line.lineBreak();
-        line.field(tr("prefix"), Number::U8, coded(prefixText, 2));
-        line.lineBreak();
-        line.field(tr("range min"), Number::S16);
-        line.lineBreak();
-        line.field(tr("range max"), Number::S16);
-        line.lineBreak();
-        line.field(tr("normal min"), Number::S16);
-        line.lineBreak();
-        line.field(tr("normal max"), Number::S16);
+        line.fields({{tr("sensor number"), Number::U8}, {tr("type"), Number::U8, coded(sensorTypeText, 2)},
+                        {tr("unit"), Number::U8, coded(unitText, 2)}, {tr("prefix"), Number::U8, coded(prefixText, 2)},
+                        {tr("range min"), Number::S16}, {tr("range max"), Number::S16}, {tr("normal min"), Number::S16},
+                        {tr("normal max"), Number::S16}},
+            &AnswerLine::lineBreak);
         line.lineBreak();
         if (const auto support = line.next(Number::U8)) {
             line.append(tr("lowest/highest detected values supported") + QLatin1String(": ") + yesNo(*support & 0x02));
@@ -418,15 +397,9 @@ public:
     static void sensorValue(AnswerLine &line)
     {
         line.heading(tr("Sensor value"));
-        line.field(tr("sensor number"), Number::U8);
-        line.lineBreak();
-        line.field(tr("present value"), Number::S16);
-        line.lineBreak();
-        line.field(tr("lowest"), Number::S16);
-        line.lineBreak();
-        line.field(tr("highest"), Number::S16);
-        line.lineBreak();
-        line.field(tr("recorded"), Number::S16);
+        line.fields({{tr("sensor number"), Number::U8}, {tr("present value"), Number::S16}, {tr("lowest"), Number::S16},
+                        {tr("highest"), Number::S16}, {tr("recorded"), Number::S16}},
+            &AnswerLine::lineBreak);
     }
     static void counter(AnswerLine &line, const QString &label) { line.field(label, Number::U32); }
     template <typename Text> static void state(AnswerLine &line, const QString &label, Text text)
@@ -442,27 +415,21 @@ public:
     static void realTimeClock(AnswerLine &line)
     {
         line.heading(tr("Real time clock"));
-        line.field(tr("year"), Number::U16);
-        const char *const parts[] = {
-            QT_TR_NOOP("month"), QT_TR_NOOP("day"), QT_TR_NOOP("hour"), QT_TR_NOOP("minute"), QT_TR_NOOP("second")};
-        for (const char *part : parts) {
-            line.append(QStringLiteral(" "));
-            line.field(tr(part), Number::U8);
-        }
+        line.fields({{tr("year"), Number::U16}, {tr("month"), Number::U8}, {tr("day"), Number::U8},
+                        {tr("hour"), Number::U8}, {tr("minute"), Number::U8}, {tr("second"), Number::U8}},
+            &AnswerLine::space);
     }
     static void selfTestDescription(AnswerLine &line)
     {
         line.heading(tr("Self test description"));
         line.field(tr("test number"), Number::U8);
-        line.append(QStringLiteral(" "));
+        line.space();
         line.textField(tr("description"));
     }
     static void presetPlayback(AnswerLine &line)
     {
         line.heading(tr("Preset playback"));
-        line.field(tr("mode"), Number::U16);
-        line.append(QStringLiteral(" "));
-        line.field(tr("level"), Number::U8);
+        line.fields({{tr("mode"), Number::U16}, {tr("level"), Number::U8}}, &AnswerLine::space);
     }
 
     // Parameters whose layout only their description tells.
@@ -612,15 +579,9 @@ public:
 
     static void sensorValueSet(AnswerLine &line)
     {
-        line.field(tr("Sensor number"), Number::U8);
-        line.append(QStringLiteral(" "));
-        line.field(tr("Present value"), Number::S16);
-        line.append(QStringLiteral(" "));
-        line.field(tr("Lowest"), Number::S16);
-        line.append(QStringLiteral(" "));
-        line.field(tr("Highest"), Number::S16);
-        line.append(QStringLiteral(" "));
-        line.field(tr("Recorded"), Number::S16);
+        line.fields({{tr("Sensor number"), Number::U8}, {tr("Present value"), Number::S16}, {tr("Lowest"), Number::S16},
+                        {tr("Highest"), Number::S16}, {tr("Recorded"), Number::S16}},
+            &AnswerLine::space);
     }
 };
 
