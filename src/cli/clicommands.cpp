@@ -207,14 +207,21 @@ int transaction(const CommandLine &commandLine, CliSession &session, QTextStream
     return CliExit::Success;
 }
 
-int report(const CommandLine &commandLine, CliSession &session, QTextStream &out, QTextStream &err)
+// Discovers the line and reads every device found into `rig`.
+int readLiveRig(const CommandLine &commandLine, CliSession &session, QTextStream &err, QJsonObject *rig)
 {
     QList<quint64> uids;
     if (const int status = runDiscovery(session, commandLine.discovery, err, &uids); status != CliExit::Success)
         return status;
-    const QJsonObject rig = readRigReport(session.rdm(), uids);
-    if (reportLoss(session, err))
-        return CliExit::InterfaceLost;
+    *rig = readRigReport(session.rdm(), uids);
+    return reportLoss(session, err) ? CliExit::InterfaceLost : CliExit::Success;
+}
+
+int report(const CommandLine &commandLine, CliSession &session, QTextStream &out, QTextStream &err)
+{
+    QJsonObject rig;
+    if (const int status = readLiveRig(commandLine, session, err, &rig); status != CliExit::Success)
+        return status;
     out << QJsonDocument(rig).toJson(QJsonDocument::Indented);
     return CliExit::Success;
 }
@@ -271,12 +278,9 @@ int checkReportFile(const CommandLine &commandLine, QTextStream &out, QTextStrea
 
 int checkLiveRig(const CommandLine &commandLine, CliSession &session, QTextStream &out, QTextStream &err)
 {
-    QList<quint64> uids;
-    if (const int status = runDiscovery(session, commandLine.discovery, err, &uids); status != CliExit::Success)
+    QJsonObject rig;
+    if (const int status = readLiveRig(commandLine, session, err, &rig); status != CliExit::Success)
         return status;
-    const QJsonObject rig = readRigReport(session.rdm(), uids);
-    if (reportLoss(session, err))
-        return CliExit::InterfaceLost;
     return checkDevices(rig.value(QLatin1String("devices")).toArray(), out);
 }
 
