@@ -1,17 +1,16 @@
 // The device list: tree model, sorting proxy and drag view over the demo rig's records.
+#include "scenariorig.h"
+
 #include "devicelist/devicesorting.h"
 #include "devicelist/dragtreeview.h"
 #include "devicelist/mysortfilterproxymodel.h"
 #include "devicelist/treemodel.h"
 #include "rdm/devicereader.h"
 #include "rdm/rdm.h"
-#include "simulator/scenario.h"
-#include "usb/usbdevice.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDrag>
-#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -62,16 +61,10 @@ private slots:
     // The rig is read once, the way the window reads it; every test builds its own model.
     void initTestCase()
     {
-        QString error;
-        std::unique_ptr<SimulatedBackend> bus
-            = loadScenario(QStringLiteral("demo"), &error, SimulatedClock::Source::Manual);
-        QVERIFY2(bus, qPrintable(error));
-        UsbDevice usb(bus.get());
-        usb.collectDevices();
-        QCOMPARE(usb.connectDevice(0), 0);
-        QTextEdit log;
-        RDM rdm(&usb, &log);
-        for (const auto &responder : bus->interfaceAt(0).line().responders()) {
+        const ScenarioRig demo(QStringLiteral("demo"));
+        QVERIFY2(demo.connected, qPrintable(demo.error));
+        RDM &rdm = *demo.rdm;
+        for (const auto &responder : demo.bus->interfaceAt(0).line().responders()) {
             std::unique_ptr<DeviceRecord> root = readDiscoveredDevice(rdm, responder->uid());
             readFullDetails(rdm, *root);
             for (std::unique_ptr<DeviceRecord> &subDevice : discoverSubDevices(rdm, *root)) {

@@ -1,4 +1,6 @@
 // The patch grid: cell colours, the device behind a clicked cell, drops and auto patch on the wire.
+#include "scenariorig.h"
+
 #include "devicelist/dragtreeview.h"
 #include "devicelist/mysortfilterproxymodel.h"
 #include "devicelist/treemodel.h"
@@ -8,15 +10,12 @@
 #include "patchgrid/patching.h"
 #include "rdm/parameterids.h"
 #include "rdm/rdm.h"
-#include "simulator/scenario.h"
 #include "usb/bytereader.h"
-#include "usb/usbdevice.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -96,6 +95,14 @@ struct Rig
         }
         const QJsonObject unit{{"serial", "ABCDEF1"}, {"responders", responders}};
         return QJsonDocument(QJsonObject{{"interfaces", QJsonArray{unit}}}).toJson();
+    }
+    // scenario(refusing) written into `dir`; its path, or an empty one when the write failed.
+    QString scenarioFile(const QTemporaryDir &dir, int refusing) const
+    {
+        QFile file(dir.filePath(QStringLiteral("rig.json")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(scenario(refusing)) < 0)
+            return QString();
+        return file.fileName();
     }
 };
 
@@ -311,25 +318,16 @@ private slots:
 
         Rig rig(QStringLiteral("4, 4"));
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("rig.json"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(rig.scenario(1));
-        file.close();
-        QString error;
-        std::unique_ptr<SimulatedBackend> bus = loadScenario(path, &error, SimulatedClock::Source::Manual);
-        QVERIFY2(bus, qPrintable(error));
-        UsbDevice usb(bus.get());
-        usb.collectDevices();
-        QCOMPARE(usb.connectDevice(0), 0);
-        QTextEdit log;
-        RDM rdm(&usb, &log);
+        ScenarioRig line(rig.scenarioFile(dir, 1));
+        QVERIFY2(line.connected, qPrintable(line.error));
+        RDM &rdm = *line.rdm;
+        SimulatedBackend &bus = *line.bus;
 
         DeviceRecord &device = *rig.devices[sent.startsWith(QLatin1Char('2')) ? 1 : 0];
         device.dmxFootprint = quint16(footprint);
-        bus->clearTransferLog();
+        bus.clearTransferLog();
         QCOMPARE(int(patchDeviceAt(rdm, device, channel)), result);
-        QCOMPARE(startAddressesSent(*bus).join(QLatin1Char(' ')), sent);
+        QCOMPARE(startAddressesSent(bus).join(QLatin1Char(' ')), sent);
         // The device's own answer decides: 509 taken, the write-protected one still at 1.
         const int expectedStart = result != int(DropResult::Stored) ? untouchedStart : channel == 20 ? 1 : channel;
         QCOMPARE(int(device.dmxStartAddress), expectedStart);
@@ -369,18 +367,10 @@ private slots:
 
         Rig rig(layout);
         QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("rig.json")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(rig.scenario(refusing));
-        file.close();
-        QString error;
-        std::unique_ptr<SimulatedBackend> bus = loadScenario(file.fileName(), &error, SimulatedClock::Source::Manual);
-        QVERIFY2(bus, qPrintable(error));
-        UsbDevice usb(bus.get());
-        usb.collectDevices();
-        QCOMPARE(usb.connectDevice(0), 0);
-        QTextEdit log;
-        RDM rdm(&usb, &log);
+        ScenarioRig line(rig.scenarioFile(dir, refusing));
+        QVERIFY2(line.connected, qPrintable(line.error));
+        RDM &rdm = *line.rdm;
+        SimulatedBackend &bus = *line.bus;
         TreeModel model(rig.devices, rig.subDevices);
         // Detail lines of every device: the work list must skip them.
         for (int row = 0; row < model.rowCount(); ++row) {
@@ -394,10 +384,10 @@ private slots:
         proxy.setSortKey(MySortFilterProxyModel::DeviceUid);
         proxy.sort(0, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 
-        bus->clearTransferLog();
+        bus.clearTransferLog();
         const QList<DeviceRecord *> workList = autoPatchWorkList(proxy);
         const int acknowledged = runAutoPatch(rdm, workList);
-        QCOMPARE(startAddressesSent(*bus).join(QLatin1Char(' ')), sent);
+        QCOMPARE(startAddressesSent(bus).join(QLatin1Char(' ')), sent);
         QCOMPARE(acknowledged, int(sent.count(QLatin1Char('=')) - (refusing >= 0 ? 1 : 0)));
         QStringList starts;
         for (const DeviceRecord *record : workList)
@@ -409,22 +399,14 @@ private slots:
     {
         Rig rig(QStringLiteral("129*4"));
         QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("rig.json")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(rig.scenario(-1));
-        file.close();
-        QString error;
-        std::unique_ptr<SimulatedBackend> bus = loadScenario(file.fileName(), &error, SimulatedClock::Source::Manual);
-        QVERIFY2(bus, qPrintable(error));
-        UsbDevice usb(bus.get());
-        usb.collectDevices();
-        QCOMPARE(usb.connectDevice(0), 0);
-        QTextEdit log;
-        RDM rdm(&usb, &log);
+        ScenarioRig line(rig.scenarioFile(dir, -1));
+        QVERIFY2(line.connected, qPrintable(line.error));
+        RDM &rdm = *line.rdm;
+        SimulatedBackend &bus = *line.bus;
 
-        bus->clearTransferLog();
+        bus.clearTransferLog();
         QCOMPARE(runAutoPatch(rdm, rig.all()), 128);
-        const QStringList sent = startAddressesSent(*bus);
+        const QStringList sent = startAddressesSent(bus);
         QCOMPARE(sent.size(), 128);
         QCOMPARE(sent.last(), QStringLiteral("128:0=01fd"));
         QCOMPARE(int(rig.devices[127]->dmxStartAddress), 509);
