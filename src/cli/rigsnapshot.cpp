@@ -4,6 +4,7 @@
 #include "rdm/devicereader.h"
 #include "rdm/parameterids.h"
 #include "rdm/rdm.h"
+#include "rdm/recordjson.h"
 #include "rdm/uidtext.h"
 #include "usb/bytereader.h"
 #include "usb/bytewriter.h"
@@ -214,21 +215,14 @@ QJsonArray sensors(const DeviceRecord &record)
 {
     QJsonArray list;
     for (const auto &[number, sensor] : record.sensors) {
-        list.append(QJsonObject{
-            {QStringLiteral("type"), sensor.type},
-            {QStringLiteral("unit"), sensor.unit},
-            {QStringLiteral("prefix"), sensor.prefix},
-            {QStringLiteral("rangeMinimum"), sensor.rangeMinimum},
-            {QStringLiteral("rangeMaximum"), sensor.rangeMaximum},
-            {QStringLiteral("normalMinimum"), sensor.normalMinimum},
-            {QStringLiteral("normalMaximum"), sensor.normalMaximum},
+        list.append(sensorDefinitionJson(sensor, {
             {QStringLiteral("recordedValueSupport"), sensor.recordedValueSupport & 3},
             {QStringLiteral("description"), sensor.description},
             {QStringLiteral("value"), sensor.presentValue},
             {QStringLiteral("lowest"), sensor.lowestValue},
             {QStringLiteral("highest"), sensor.highestValue},
             {QStringLiteral("recorded"), sensor.recordedValue},
-        });
+        }));
     }
     return list;
 }

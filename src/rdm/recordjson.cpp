@@ -18,26 +18,33 @@ QJsonArray arrayOf(const std::map<Key, Value> &records, QJsonObject (*render)(co
 
 } // namespace
 
+QJsonObject sensorDefinitionJson(const SensorRecord &sensor, std::initializer_list<QPair<QString, QJsonValue>> more)
+{
+    QJsonObject json(more);
+    json.insert(QStringLiteral("type"), sensor.type);
+    json.insert(QStringLiteral("unit"), sensor.unit);
+    json.insert(QStringLiteral("prefix"), sensor.prefix);
+    json.insert(QStringLiteral("rangeMinimum"), sensor.rangeMinimum);
+    json.insert(QStringLiteral("rangeMaximum"), sensor.rangeMaximum);
+    json.insert(QStringLiteral("normalMinimum"), sensor.normalMinimum);
+    json.insert(QStringLiteral("normalMaximum"), sensor.normalMaximum);
+    return json;
+}
+
 QJsonObject sensorRecordJson(const SensorRecord &sensor)
 {
-    return {
-        {QStringLiteral("number"), sensor.number},
-        {QStringLiteral("type"), sensor.type},
-        {QStringLiteral("unit"), sensor.unit},
-        {QStringLiteral("prefix"), sensor.prefix},
-        {QStringLiteral("rangeMinimum"), sensor.rangeMinimum},
-        {QStringLiteral("rangeMaximum"), sensor.rangeMaximum},
-        {QStringLiteral("normalMinimum"), sensor.normalMinimum},
-        {QStringLiteral("normalMaximum"), sensor.normalMaximum},
-        {QStringLiteral("recordedValueSupport"), sensor.recordedValueSupport},
-        {QStringLiteral("description"), sensor.description},
-        {QStringLiteral("updateTime"), sensor.updateTime},
-        {QStringLiteral("updateDate"), sensor.updateDate},
-        {QStringLiteral("presentValue"), sensor.presentValue},
-        {QStringLiteral("lowestValue"), sensor.lowestValue},
-        {QStringLiteral("highestValue"), sensor.highestValue},
-        {QStringLiteral("recordedValue"), sensor.recordedValue},
-    };
+    return sensorDefinitionJson(sensor,
+        {
+            {QStringLiteral("number"), sensor.number},
+            {QStringLiteral("recordedValueSupport"), sensor.recordedValueSupport},
+            {QStringLiteral("description"), sensor.description},
+            {QStringLiteral("updateTime"), sensor.updateTime},
+            {QStringLiteral("updateDate"), sensor.updateDate},
+            {QStringLiteral("presentValue"), sensor.presentValue},
+            {QStringLiteral("lowestValue"), sensor.lowestValue},
+            {QStringLiteral("highestValue"), sensor.highestValue},
+            {QStringLiteral("recordedValue"), sensor.recordedValue},
+        });
 }
 
 QJsonObject personalityRecordJson(const PersonalityRecord &personality)
