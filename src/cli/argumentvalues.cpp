@@ -11,7 +11,7 @@ constexpr quint16 lastSubDevice = 512;
 
 bool isDecimal(const QString &text)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    static const QRegularExpression digits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,9}")));
     return digits.match(text).hasMatch();
 }
 
@@ -40,7 +40,8 @@ std::optional<quint16> parsePid(const QString &text)
 {
     if (const std::optional<quint16> pid = standardParameterPid(text))
         return pid;
-    static const QRegularExpression hexadecimal(QStringLiteral("^(0[xX])?([0-9A-Fa-f]{1,4})$"));
+    static const QRegularExpression hexadecimal(
+        QRegularExpression::anchoredPattern(QStringLiteral("(0[xX])?([0-9A-Fa-f]{1,4})")));
     const QRegularExpressionMatch match = hexadecimal.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -49,7 +50,7 @@ std::optional<quint16> parsePid(const QString &text)
 
 std::optional<QByteArray> parseParameterData(const QString &text)
 {
-    static const QRegularExpression pairs(QStringLiteral("^([0-9A-Fa-f]{2})*$"));
+    static const QRegularExpression pairs(QRegularExpression::anchoredPattern(QStringLiteral("([0-9A-Fa-f]{2})*")));
     if (!pairs.match(text).hasMatch() || text.size() / 2 > maximumParameterData)
         return std::nullopt;
     return QByteArray::fromHex(text.toLatin1());

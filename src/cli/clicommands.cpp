@@ -117,17 +117,10 @@ QString decodedValue(RDM &rdm, const CommandLine &commandLine, const QByteArray 
 // Success with the UIDs found, or the exit status of a failed or interrupted discovery.
 int runDiscovery(CliSession &session, DiscoveryRun run, QTextStream &err, QList<quint64> *uids)
 {
-    int result = 0;
-    if (run == DiscoveryRun::Full) {
-        TextProgressBar progress(err, progressStyleFor(fileno(stderr)));
-        session.rdm().setDiscoveryProgress(&progress);
-        result = session.rdm().fullDiscovery(nullptr);
-        session.rdm().setDiscoveryProgress(nullptr);
-    } else {
-        result = session.rdm().additionalDiscovery();
-    }
-    if (result == 0)
-        session.rdm().discoveredUids(uids);
+    TextProgressBar progress(err, progressStyleFor(fileno(stderr)));
+    session.rdm().setDiscoveryProgress(&progress);
+    const int result = discoverLine(session.rdm(), run, nullptr, uids);
+    session.rdm().setDiscoveryProgress(nullptr);
     if (reportLoss(session, err))
         return CliExit::InterfaceLost;
     if (result != 0)
@@ -223,6 +216,8 @@ int report(const CommandLine &commandLine, CliSession &session, QTextStream &out
     if (const int status = readLiveRig(commandLine, session, err, &rig); status != CliExit::Success)
         return status;
     out << QJsonDocument(rig).toJson(QJsonDocument::Indented);
+    if (!everyDeviceAnswered(rig))
+        return failWith(err, CliExit::RdmFailure, QStringLiteral("a device did not answer DEVICE_INFO"));
     return CliExit::Success;
 }
 

@@ -1,12 +1,13 @@
 // What the command-line tool was asked to do, read from its arguments.
 #pragma once
 
+#include "rdm/discoveryrounds.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 enum class CliCommand { List, Discover, Info, Get, Set, Report, Batch, Snapshot, Diff, Check, Watch };
-enum class DiscoveryRun { Additional, Full };
 enum class BatchFailure { Stop, KeepGoing };
 enum class OutputFormat { Text, Json };
 

@@ -5,14 +5,19 @@
 #include "rdm/recordjson.h"
 
 #include <QJsonArray>
+#include <algorithm>
 
 namespace {
 
 QJsonObject fullRecordJson(RDM &rdm, DeviceRecord &record)
 {
-    readFullDetails(rdm, record);
-    record.detailsFetched = true;
-    return deviceRecordJson(record);
+    QStringList failedGets;
+    const bool answered = readFullDetails(rdm, record, &failedGets) == 0;
+    record.detailsFetched = answered;
+    QJsonObject json = deviceRecordJson(record);
+    json.insert(QStringLiteral("answered"), answered);
+    json.insert(QStringLiteral("failedGets"), QJsonArray::fromStringList(failedGets));
+    return json;
 }
 
 } // namespace
@@ -28,4 +33,11 @@ QJsonObject readRigReport(RDM &rdm, const QList<quint64> &uids)
             devices.append(fullRecordJson(rdm, *subDevice));
     }
     return {{QStringLiteral("devices"), devices}};
+}
+
+bool everyDeviceAnswered(const QJsonObject &report)
+{
+    const QJsonArray devices = report.value(QStringLiteral("devices")).toArray();
+    return std::all_of(devices.cbegin(), devices.cend(),
+                       [](const QJsonValue &device) { return device[QStringLiteral("answered")].toBool(); });
 }

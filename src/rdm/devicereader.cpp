@@ -20,46 +20,59 @@ struct Reading
     Store store;
 };
 
-// A request succeeded when it returned 0 or a data length.
-bool readInto(RDM &rdm, DeviceRecord &record, const Reading &reading)
+// Names a failed GET by its PID and parameter data, such as "SENSOR_VALUE 01", when the caller asks.
+int noted(RDM &rdm, int result, QStringList *failedGets)
 {
-    if ((rdm.*reading.request)(record.uid, record.subDevice) < 0)
+    if (result < 0 && failedGets) {
+        const QByteArray data = rdm.requestData().toHex().toUpper();
+        failedGets->append(standardParameterName(rdm.requestPid())
+                           + (data.isEmpty() ? QString() : QLatin1Char(' ') + QString::fromLatin1(data)));
+    }
+    return result;
+}
+
+// A request succeeded when it returned 0 or a data length.
+bool readInto(RDM &rdm, DeviceRecord &record, const Reading &reading, QStringList *failedGets = nullptr)
+{
+    if (noted(rdm, (rdm.*reading.request)(record.uid, record.subDevice), failedGets) < 0)
         return false;
     (record.*reading.store)(rdm.responseData(), rdm.responseLength());
     return true;
 }
 
-void readAll(RDM &rdm, DeviceRecord &record, std::initializer_list<Reading> readings)
+void readAll(RDM &rdm, DeviceRecord &record, std::initializer_list<Reading> readings,
+             QStringList *failedGets = nullptr)
 {
     for (const Reading &reading : readings)
-        readInto(rdm, record, reading);
+        readInto(rdm, record, reading, failedGets);
 }
 
-void readPersonalities(RDM &rdm, DeviceRecord &record)
+void readPersonalities(RDM &rdm, DeviceRecord &record, QStringList *failedGets)
 {
-    readInto(rdm, record, {&RDM::getDmxPersonality, &DeviceRecord::storePersonalities});
+    readInto(rdm, record, {&RDM::getDmxPersonality, &DeviceRecord::storePersonalities}, failedGets);
     for (int personality = 1; personality <= record.personalityCount; ++personality) {
-        if (rdm.getPersonalityDescription(record.uid, record.subDevice, quint8(personality)) >= 0)
+        const int result = rdm.getPersonalityDescription(record.uid, record.subDevice, quint8(personality));
+        if (noted(rdm, result, failedGets) >= 0)
             record.storePersonalityDescription(rdm.responseData(), rdm.responseLength());
     }
 }
 
 
-void readSensors(RDM &rdm, DeviceRecord &record)
+void readSensors(RDM &rdm, DeviceRecord &record, QStringList *failedGets)
 {
     for (int sensor = 0; sensor < record.sensorCount; ++sensor) {
-        if (rdm.getSensorDefinition(record.uid, record.subDevice, quint8(sensor)) >= 0)
+        if (noted(rdm, rdm.getSensorDefinition(record.uid, record.subDevice, quint8(sensor)), failedGets) >= 0)
             record.storeSensorDefinition(rdm.responseData(), rdm.responseLength());
-        if (rdm.getSensorValue(record.uid, record.subDevice, quint8(sensor)) >= 0)
+        if (noted(rdm, rdm.getSensorValue(record.uid, record.subDevice, quint8(sensor)), failedGets) >= 0)
             record.storeSensorValue(rdm.responseData(), rdm.responseLength());
     }
 }
 
 } // namespace
 
-void readParameters(RDM &rdm, DeviceRecord &record)
+void readParameters(RDM &rdm, DeviceRecord &record, QStringList *failedGets)
 {
-    if (!readInto(rdm, record, {&RDM::getSupportedParameters, &DeviceRecord::storeSupportedParameters}))
+    if (!readInto(rdm, record, {&RDM::getSupportedParameters, &DeviceRecord::storeSupportedParameters}, failedGets))
         return;
     std::vector<quint16> pids;
     for (const auto &entry : record.parameters)
@@ -67,7 +80,7 @@ void readParameters(RDM &rdm, DeviceRecord &record)
     for (const quint16 pid : pids) {
         if (!isManufacturerSpecificPid(pid))
             applyStandardDescription(record, pid);
-        else if (rdm.getParameterDescription(record.uid, record.subDevice, pid) >= 0)
+        else if (noted(rdm, rdm.getParameterDescription(record.uid, record.subDevice, pid), failedGets) >= 0)
             record.storeParameterDescription(rdm.responseData(), rdm.responseLength());
     }
 }
@@ -97,21 +110,23 @@ std::unique_ptr<DeviceRecord> readDiscoveredDevice(RDM &rdm, quint64 uid)
     return record;
 }
 
-int readFullDetails(RDM &rdm, DeviceRecord &record)
+int readFullDetails(RDM &rdm, DeviceRecord &record, QStringList *failedGets)
 {
-    const int deviceInfo = rdm.getDeviceInfo(record.uid, record.subDevice);
+    const int deviceInfo = noted(rdm, rdm.getDeviceInfo(record.uid, record.subDevice), failedGets);
     if (deviceInfo == 0)
         record.storeDeviceInfo(rdm.responseData(), rdm.responseLength());
-    readAll(rdm, record, {
-        {&RDM::getDeviceLabel, &DeviceRecord::setDeviceLabel},
-        {&RDM::getSoftwareVersionLabel, &DeviceRecord::setSoftwareVersionLabel},
-        {&RDM::getManufacturerLabel, &DeviceRecord::setManufacturerLabel},
-    });
-    readPersonalities(rdm, record);
-    readParameters(rdm, record);
-    readSensors(rdm, record);
-    readInto(rdm, record, {&RDM::getIdentify, &DeviceRecord::setIdentify});
-    readCounters(rdm, record);
+    readAll(rdm, record,
+            {
+                {&RDM::getDeviceLabel, &DeviceRecord::setDeviceLabel},
+                {&RDM::getSoftwareVersionLabel, &DeviceRecord::setSoftwareVersionLabel},
+                {&RDM::getManufacturerLabel, &DeviceRecord::setManufacturerLabel},
+            },
+            failedGets);
+    readPersonalities(rdm, record, failedGets);
+    readParameters(rdm, record, failedGets);
+    readSensors(rdm, record, failedGets);
+    readInto(rdm, record, {&RDM::getIdentify, &DeviceRecord::setIdentify}, failedGets);
+    readCounters(rdm, record, failedGets);
     return deviceInfo;
 }
 
@@ -124,15 +139,17 @@ void readOverview(RDM &rdm, DeviceRecord &record)
     });
 }
 
-void readCounters(RDM &rdm, DeviceRecord &record)
+void readCounters(RDM &rdm, DeviceRecord &record, QStringList *failedGets)
 {
-    readAll(rdm, record, {
-        {&RDM::getDeviceHours, &DeviceRecord::setDeviceHours},
-        {&RDM::getDevicePowerCycles, &DeviceRecord::setDevicePowerCycles},
-        {&RDM::getLampHours, &DeviceRecord::setLampHours},
-        {&RDM::getLampStrikes, &DeviceRecord::setLampStrikes},
-        {&RDM::getLampState, &DeviceRecord::setLampState},
-    });
+    readAll(rdm, record,
+            {
+                {&RDM::getDeviceHours, &DeviceRecord::setDeviceHours},
+                {&RDM::getDevicePowerCycles, &DeviceRecord::setDevicePowerCycles},
+                {&RDM::getLampHours, &DeviceRecord::setLampHours},
+                {&RDM::getLampStrikes, &DeviceRecord::setLampStrikes},
+                {&RDM::getLampState, &DeviceRecord::setLampState},
+            },
+            failedGets);
 }
 
 std::vector<std::unique_ptr<DeviceRecord>> discoverSubDevices(RDM &rdm, const DeviceRecord &root)

@@ -4,6 +4,7 @@
 #include "rdm/devicerecord.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -22,20 +23,21 @@ std::unique_ptr<DeviceRecord> readDiscoveredDevice(RDM &rdm, quint64 uid);
 
 // Every GET that fills a record for display, in order; each failed GET leaves the old values.
 // Returns the result of the DEVICE_INFO GET: 0 when the device answered it, else -1, -2 or -3.
-// detailsFetched is left to the caller.
-int readFullDetails(RDM &rdm, DeviceRecord &record);
+// detailsFetched is left to the caller. `failedGets`, when given, gets each failed GET's PID name and
+// parameter data in hexadecimal, such as "LAMP_HOURS" or "SENSOR_VALUE 01".
+int readFullDetails(RDM &rdm, DeviceRecord &record, QStringList *failedGets = nullptr);
 
 // SUPPORTED_PARAMETERS, then the description of every parameter listed: PARAMETER_DESCRIPTION for
 // manufacturer PIDs, the standard table for the others. A failed SUPPORTED_PARAMETERS leaves the
 // parameters as they were.
-void readParameters(RDM &rdm, DeviceRecord &record);
+void readParameters(RDM &rdm, DeviceRecord &record, QStringList *failedGets = nullptr);
 
 // What may change on a device behind the program's back and its overview shows: DEVICE_LABEL,
 // DEVICE_INFO and IDENTIFY_DEVICE.
 void readOverview(RDM &rdm, DeviceRecord &record);
 
 // DEVICE_HOURS, DEVICE_POWER_CYCLES, LAMP_HOURS, LAMP_STRIKES and LAMP_STATE.
-void readCounters(RDM &rdm, DeviceRecord &record);
+void readCounters(RDM &rdm, DeviceRecord &record, QStringList *failedGets = nullptr);
 
 // Probes sub-devices 1 to 512 of a root whose DEVICE_INFO is stored until as many as it announces
 // have answered; the records come back in ascending sub-device number.

@@ -21,9 +21,11 @@ ByteReader answerReader(const quint8 *data, int length)
     return ByteReader(reinterpret_cast<const char *>(data), length);
 }
 
+// Devices pad texts with zero bytes; the text ends at the first one.
 QString latin1Text(const QByteArray &bytes)
 {
-    return QString::fromLatin1(bytes.constData(), bytes.size());
+    const qsizetype end = bytes.indexOf('\0');
+    return QString::fromLatin1(bytes.constData(), end < 0 ? bytes.size() : end);
 }
 
 // A start address beyond the last slot means the device has none.
@@ -108,11 +110,7 @@ void DeviceRecord::storeParameterDescription(const quint8 *data, int length)
         parameter.maximum = reader.u32();
         parameter.defaultValue = reader.u32();
     }
-    QByteArray description = reader.rest();
-    const qsizetype end = description.indexOf('\0');
-    if (end >= 0)
-        description.truncate(end);
-    parameter.description = latin1Text(description);
+    parameter.description = latin1Text(reader.rest());
 }
 
 void DeviceRecord::storeSensorDefinition(const quint8 *data, int length)

@@ -28,7 +28,7 @@ struct DeviceRecord
     void storePersonalities(const quint8 *data, int length);
     void storePersonalityDescription(const quint8 *data, int length);
 
-    // The texts take every byte given, zero bytes included, as Latin-1 characters.
+    // The texts take the bytes given as Latin-1 characters, up to the first zero byte.
     void setModelDescription(const quint8 *data, int length);
     void setSoftwareVersionLabel(const quint8 *data, int length);
     void setDeviceLabel(const quint8 *data, int length);

@@ -91,19 +91,32 @@ int RDM::sendPacket(quint64 uid)
 int RDM::sendRequest(quint64 uid, quint8 commandClass, quint16 pid, quint8 pdl, const quint8 *data,
                      quint16 subDevice)
 {
-    if (m_usb->checkConnection() != 0)
-        return -1;
-    // A longer packet would not fit the one-byte message length.
-    if (pdl > maximumParameterDataLength) {
-        log(tr("Parameter data too long: %1 bytes, at most %2 can be sent")
-                .arg(pdl)
-                .arg(maximumParameterDataLength));
-        return -1;
-    }
+    return send(uid, commandClass, pid, pdl, data, subDevice, Logging::Logged);
+}
+
+int RDM::send(quint64 uid, quint8 commandClass, quint16 pid, quint8 pdl, const quint8 *data, quint16 subDevice,
+              Logging logging)
+{
     m_commandClass = commandClass;
     m_pid = pid;
-    m_parameterData = pdl && data ? QByteArray(reinterpret_cast<const char *>(data), pdl) : QByteArray();
     m_subDevice = subDevice;
+    m_parameterData.clear();
+    if (m_usb->checkConnection() != 0)
+        return -1;
+    QString refusal;
+    // A longer packet would not fit the one-byte message length.
+    if (pdl > maximumParameterDataLength)
+        refusal = tr("Parameter data too long: %1 bytes, at most %2 can be sent")
+                      .arg(pdl)
+                      .arg(maximumParameterDataLength);
+    else if (pdl > 0 && !data)
+        refusal = tr("Parameter data missing: PDL %1, no data given").arg(pdl);
+    if (!refusal.isEmpty()) {
+        if (logging == Logging::Logged)
+            log(refusal);
+        return -1;
+    }
+    m_parameterData = QByteArray(reinterpret_cast<const char *>(data), pdl);
     return sendPacket(uid);
 }
 
@@ -164,6 +177,8 @@ QString RDM::responseErrorText() const
     ByteReader reader(reinterpret_cast<const char *>(responseData()), responseLength());
     const quint8 resultCode = reader.u8();
     const quint16 detail = reader.u16();
+    // A record cut after the result code carries no reason or estimate; none is made up.
+    const bool hasDetail = reader.ok();
     switch (resultCode) {
     case 2:
         return tr("missing response");
@@ -174,8 +189,12 @@ QString RDM::responseErrorText() const
     case 5:
         return tr("bad transaction number");
     case 6:
+        if (!hasDetail)
+            return tr("NACK response received");
         return tr("NACK response received: ") + QLatin1String(nackReasonName(detail));
     case 7:
+        if (!hasDetail)
+            return tr("ACK Timer");
         return tr("ACK Timer - wait ") + QString::number(detail / 10.0, 'g', 10) + QLatin1String("s");
     case 8:
         return tr("unknown command class");
@@ -190,10 +209,10 @@ void RDM::log(const QString &message)
 }
 
 int RDM::exchange(quint8 commandClass, quint64 uid, quint16 pid, quint8 pdl, const quint8 *data,
-                  quint16 subDevice)
+                  quint16 subDevice, Logging logging)
 {
-    if (sendRequest(uid, commandClass, pid, pdl, data, subDevice) < 0)
-        return -1;
+    if (send(uid, commandClass, pid, pdl, data, subDevice, logging) < 0)
+        return dropResponse(-1);
     if (readResponse() < 0)
         return -2;
     return isAckResponse() ? 0 : -3;
@@ -217,9 +236,20 @@ void RDM::logOutcome(int result, const QString &sendFailed, const QString &recei
     }
 }
 
+bool RDM::refuseBroadcastGet(quint64 uid, quint16 subDevice)
+{
+    if (!isBroadcast(uid, subDevice))
+        return false;
+    // The interface would keep its previous record, which must not read as this answer.
+    dropResponse(-1, tr("GET to a broadcast address refused: no responder answers it"));
+    return true;
+}
+
 int RDM::rdmGet(quint64 uid, quint16 pid, quint8 pdl, const quint8 *data, quint16 subDevice)
 {
-    const int result = exchange(RdmCommandClass::Get, uid, pid, pdl, data, subDevice);
+    if (refuseBroadcastGet(uid, subDevice))
+        return -1;
+    const int result = exchange(RdmCommandClass::Get, uid, pid, pdl, data, subDevice, Logging::Logged);
     logOutcome(result, tr("GET request failed. USB send error"), tr("GET request failed. USB receive error"));
     return result;
 }
@@ -233,16 +263,19 @@ int RDM::rdmSet(quint64 uid, quint16 pid, quint8 pdl, const quint8 *data, quint1
             return -1;
         }
         log(tr("SET Broadcast sent."));
-        return 0;
+        // Nobody answers a broadcast; the previous answer must not read as one.
+        return dropResponse(0);
     }
-    const int result = exchange(RdmCommandClass::Set, uid, pid, pdl, data, subDevice);
+    const int result = exchange(RdmCommandClass::Set, uid, pid, pdl, data, subDevice, Logging::Logged);
     logOutcome(result, tr("SET request failed. USB send error"), tr("SET request failed. USB receive error"));
     return result;
 }
 
 int RDM::quietGet(quint64 uid, quint16 pid, quint8 pdl, const quint8 *data, quint16 subDevice)
 {
-    return exchange(RdmCommandClass::Get, uid, pid, pdl, data, subDevice);
+    if (refuseBroadcastGet(uid, subDevice))
+        return -1;
+    return exchange(RdmCommandClass::Get, uid, pid, pdl, data, subDevice, Logging::Quiet);
 }
 
 int RDM::startFullDiscovery()
@@ -317,13 +350,18 @@ int RDM::additionalDiscovery()
 
 int RDM::discoveredUids(QList<quint64> *uids)
 {
+    *uids = responseUids();
+    log(tr("Number of devices found: ") + QString::number(uids->size()));
+    return int(uids->size());
+}
+
+QList<quint64> RDM::responseUids() const
+{
     ByteReader reader(reinterpret_cast<const char *>(responseData()), responseLength());
-    const int count = reader.remaining() / 6;
-    uids->clear();
-    for (int i = 0; i < count; ++i)
-        uids->append(reader.uid());
-    log(tr("Number of devices found: ") + QString::number(count));
-    return count;
+    QList<quint64> uids;
+    while (reader.remaining() >= 6)
+        uids.append(reader.uid());
+    return uids;
 }
 
 int RDM::setRdmTiming(quint32 discoveryResponse, quint32 discoveryAny, quint32 getResponse,

@@ -41,6 +41,9 @@ public:
     bool isAckResponse() const;
     QString responseErrorText() const;
     void log(const QString &message);
+    // The PID of the last request asked for, sent or not, and the parameter data it was sent with.
+    quint16 requestPid() const { return m_pid; }
+    QByteArray requestData() const { return m_parameterData; }
 
     // Transactions: 0 ACK, -1 not sent, -2 not read, -3 not an ACK.
     int rdmGet(quint64 uid, quint16 pid, quint8 pdl, const quint8 *data, quint16 subDevice);
@@ -52,7 +55,10 @@ public:
     int startAdditionalDiscovery();
     int fullDiscovery(QWidget *parent);
     int additionalDiscovery();
+    // The UIDs of the last discovery record, with a log line of their number.
     int discoveredUids(QList<quint64> *uids);
+    // The same without the log line.
+    QList<quint64> responseUids() const;
 
     // Interface requests.
     int setRdmTiming(quint32 discoveryResponse, quint32 discoveryAny, quint32 getResponse,
@@ -98,6 +104,8 @@ public:
     static constexpr int maximumParameterDataLength = 231;
     // The most data a response record can carry in its 512-byte buffer.
     static constexpr int maximumResponseDataLength = 509;
+    // A discovery record holding this many UIDs is full: more responders may wait on the line.
+    static constexpr int mostUidsPerRecord = maximumResponseDataLength / 6;
 
     // Where the full discovery takes its time from; the wall clock by default. Not owned.
     void setClock(Clock *clock);
@@ -105,9 +113,15 @@ public:
     void setDiscoveryProgress(DiscoveryProgress *progress);
 
 private:
+    enum class Logging { Logged, Quiet };
+
     int finishDiscovery();
+    int send(quint64 uid, quint8 commandClass, quint16 pid, quint8 pdl, const quint8 *data, quint16 subDevice,
+             Logging logging);
     int exchange(quint8 commandClass, quint64 uid, quint16 pid, quint8 pdl, const quint8 *data,
-                 quint16 subDevice);
+                 quint16 subDevice, Logging logging);
+    // True, with a log line and an empty record, when the GET addresses a broadcast UID or all sub-devices.
+    bool refuseBroadcastGet(quint64 uid, quint16 subDevice);
     void logOutcome(int result, const QString &sendFailed, const QString &receiveFailed);
     // Empties the record so nothing stale reads as an answer; logs why when there is a reason.
     int dropResponse(int result, const QString &reason = QString());

@@ -13,7 +13,8 @@ QString uidText(quint64 uid)
 
 std::optional<quint64> parseUidText(const QString &text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^([0-9A-Fa-f]{4}):([0-9A-Fa-f]{8})$"));
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9A-Fa-f]{4}):([0-9A-Fa-f]{8})")));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
         return std::nullopt;

@@ -100,7 +100,8 @@ bool ResponderParser::parse(const Fields &fields, LoadedResponder *loaded)
 
 bool ResponderParser::parseUid(const Fields &fields, const QJsonValue &value, const QString &path, quint64 *uid)
 {
-    static const QRegularExpression pattern(QStringLiteral("^([0-9A-Fa-f]{4}):([0-9A-Fa-f]{8})$"));
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9A-Fa-f]{4}):([0-9A-Fa-f]{8})")));
     const QRegularExpressionMatch match = pattern.match(value.toString());
     const quint64 manufacturer = match.captured(1).toULongLong(nullptr, 16);
     const quint64 device = match.captured(2).toULongLong(nullptr, 16);
@@ -367,7 +368,8 @@ bool ResponderParser::parseParameterValue(const Fields &fields, const Manufactur
         return fields.text(key, longest, value);
     const int size = parameter.elementSize();
     if (size == 0) {
-        static const QRegularExpression hexadecimal(QStringLiteral("^([0-9A-Fa-f]{2})*$"));
+        static const QRegularExpression hexadecimal(
+            QRegularExpression::anchoredPattern(QStringLiteral("([0-9A-Fa-f]{2})*")));
         QByteArray text;
         if (!fields.text(key, 2 * longest, &text))
             return false;

@@ -59,7 +59,7 @@ bool ScenarioParser::parse(const QJsonObject &root)
 
 bool ScenarioParser::readBusName(const ScenarioFields &fields, QString *busName)
 {
-    static const QRegularExpression threeDigits(QStringLiteral("^[0-9]{3}$"));
+    static const QRegularExpression threeDigits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{3}")));
     const QString key = QStringLiteral("bus");
     if (!fields.contains(key))
         return true;
@@ -86,7 +86,8 @@ bool ScenarioParser::parseInterface(const ScenarioFields &fields)
                            QStringLiteral("bootloaderTexts"), QStringLiteral("reEnumerationDelayMs"),
                            QStringLiteral("faults"), QStringLiteral("responders")}))
         return false;
-    static const QRegularExpression serialPattern(QStringLiteral("^[\\x21-\\x7E]*$"));
+    static const QRegularExpression serialPattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("[\\x21-\\x7E]*")));
     const QString serialKey = QStringLiteral("serial");
     const QString serial = fields.value(serialKey).toString();
     if (!fields.value(serialKey).isString() || serial.size() != 7)
@@ -203,7 +204,8 @@ bool ScenarioParser::parseFaults(const ScenarioFields &fields, FaultPlan &faults
     faults.setClaimRefused(claimRefused);
     faults.setInformationBlockReadable(informationBlockReadable);
 
-    static const QRegularExpression bytePairs(QStringLiteral("^([0-9A-Fa-f]{2}){1,64}$"));
+    static const QRegularExpression bytePairs(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9A-Fa-f]{2}){1,64}")));
     const QString identifierKey = QStringLiteral("identifierAnswer");
     if (fields.contains(identifierKey)) {
         const QString answer = fields.value(identifierKey).toString();

@@ -3,6 +3,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 
 ScenarioFields::ScenarioFields(const QJsonObject &object, const QString &path, QString *error)
     : m_object(object), m_path(path), m_error(error)
@@ -70,12 +71,16 @@ bool ScenarioFields::array(const QString &key, QJsonArray *value) const
 bool ScenarioFields::integerValue(const QJsonValue &value, const QString &path, qint64 minimum, qint64 maximum,
                                   qint64 *number, IntegerForm form) const
 {
-    static const QRegularExpression hexadecimal(QStringLiteral("^0x[0-9A-Fa-f]{1,8}$"));
-    static const QRegularExpression shortHexadecimal(QStringLiteral("^0x[0-9A-Fa-f]{1,4}$"));
+    static const QRegularExpression hexadecimal(
+        QRegularExpression::anchoredPattern(QStringLiteral("0x[0-9A-Fa-f]{1,8}")));
+    static const QRegularExpression shortHexadecimal(
+        QRegularExpression::anchoredPattern(QStringLiteral("0x[0-9A-Fa-f]{1,4}")));
     const QRegularExpression &pattern = form == IntegerForm::NumberOrShortHexadecimal ? shortHexadecimal : hexadecimal;
     std::optional<qint64> read;
-    if (value.isDouble() && value.toDouble() == double(qint64(value.toDouble())))
-        read = qint64(value.toDouble());
+    // Converting a double beyond qint64's range is undefined behaviour, so that range is checked first.
+    const double written = value.toDouble();
+    if (value.isDouble() && std::abs(written) < 0x1p63 && written == std::trunc(written))
+        read = qint64(written);
     else if (form != IntegerForm::Number && value.isString() && pattern.match(value.toString()).hasMatch())
         read = value.toString().mid(2).toLongLong(nullptr, 16);
     if (!read || *read < minimum || *read > maximum) {

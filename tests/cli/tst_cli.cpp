@@ -316,6 +316,75 @@ private slots:
         QCOMPARE(differences.join(QLatin1Char('\n')), QString());
     }
 
+    void reportNamesTheResponderThatNeverAnswers()
+    {
+        QJsonArray interfaces = scenarioArray(readScenario(workshopScenario), "interfaces");
+        QJsonObject unit = interfaces.at(0).toObject();
+        QJsonArray responders = unit.value(QLatin1String("responders")).toArray();
+        responders.append(QJsonObject{{QStringLiteral("uid"), QStringLiteral("4F52:0000D0D0")},
+                                      {QStringLiteral("behaviour"), QJsonObject{{QStringLiteral("silent"), true}}}});
+        unit.insert(QStringLiteral("responders"), responders);
+        interfaces.replace(0, unit);
+        const CliRun run = runCli({QStringLiteral("report")}, writeScenario(interfaces));
+        QCOMPARE(run.exitCode, 4);
+        QStringList answers;
+        for (const QJsonValue &device : parsedOutput(run).value(QLatin1String("devices")).toArray()) {
+            if (device[QLatin1String("subDevice")].toInt() != 0)
+                continue;
+            answers << device[QLatin1String("uid")].toString() + QLatin1Char(' ')
+                    + (device[QLatin1String("answered")].toBool() ? "answered" : "silent")
+                    + (device[QLatin1String("detailsFetched")].toBool() ? " fetched " : " not fetched ")
+                    + device[QLatin1String("failedGets")].toVariant().toStringList().value(0);
+        }
+        answers.sort();
+        QCOMPARE(answers.constLast(), QStringLiteral("4F52:0000D0D0 silent not fetched DEVICE_INFO"));
+        QCOMPARE(answers.filter(QStringLiteral(" answered fetched")).size(), answers.size() - 1);
+        QVERIFY2(CliRun::lines(run.err).contains(QStringLiteral("orv-rdm-cli: a device did not answer DEVICE_INFO")),
+                 qPrintable(run.err));
+    }
+
+    // A failure, a time-out or an unplugged cable at transfer N of a report: the report comes out whole
+    // or the tool says the interface is missing (2) or lost (3), never anything else and never a hang.
+    void reportSurvivesAFaultAtAnyTransfer()
+    {
+        const QJsonObject demo = readScenario(QStringLiteral(ORV_DEMO_SCENARIO));
+        const CliRun clean = runCli({QStringLiteral("--trace"), QStringLiteral("report")}, QStringLiteral("demo"));
+        QCOMPARE(clean.exitCode, 0);
+        const int transfers = int(clean.err.count(QLatin1String("USB Control ")));
+        QVERIFY(transfers > 1000);
+        const auto withFault = [&demo](const QJsonObject &faults) {
+            QJsonArray interfaces = scenarioArray(demo, "interfaces");
+            QJsonObject unit = interfaces.at(0).toObject();
+            unit.insert(QStringLiteral("faults"), faults);
+            interfaces.replace(0, unit);
+            return interfaces;
+        };
+        QStringList outcomes;
+        // A step that is prime to the shape of the exchanges, so every kind of transfer is met.
+        const int step = transfers / 23 + 1;
+        for (int transfer = 1; transfer <= transfers + 1; transfer += step) {
+            const auto failure = [transfer](int result) {
+                return QJsonObject{{QStringLiteral("failTransfers"),
+                                    QJsonArray{QJsonObject{{QStringLiteral("number"), transfer},
+                                                           {QStringLiteral("result"), result}}}}};
+            };
+            const QList<QPair<QString, QJsonObject>> faults{
+                {QStringLiteral("stall"), failure(-32)},
+                {QStringLiteral("time-out"), failure(-110)},
+                {QStringLiteral("unplug"), {{QStringLiteral("unplugAtTransfer"), transfer}}},
+            };
+            for (const auto &fault : faults) {
+                const CliRun run = runCli({QStringLiteral("report")}, writeScenario(withFault(fault.second)));
+                const bool whole = run.exitCode == 0
+                                   && withoutReadingTimes(parsedOutput(run)) == withoutReadingTimes(parsedOutput(clean));
+                if (!whole && run.exitCode != 2 && run.exitCode != 3)
+                    outcomes << QStringLiteral("%1 at %2: exit %3 %4")
+                                    .arg(fault.first).arg(transfer).arg(run.exitCode).arg(run.err);
+            }
+        }
+        QCOMPARE(outcomes.join(QLatin1Char('\n')), QString());
+    }
+
     void infoReadsTheWholeDevice()
     {
         // A root with sub-devices, sensors and manufacturer PIDs.

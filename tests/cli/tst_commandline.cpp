@@ -90,6 +90,11 @@ private slots:
         QTest::newRow("data longer than a packet carries") << "set 1234:56789ABC DEVICE_LABEL --data " + QString(464, QLatin1Char('a'))
                                                            << badData.arg(QString(464, QLatin1Char('a')));
         QTest::newRow("sub-device beyond 512") << "info 1234:56789ABC --sub 513" << badSubDevice.arg("513");
+        QTest::newRow("UID followed by a newline") << "info 7FF1:00010001\n"
+                                                   << "bad UID \"7FF1:00010001\n\": expected MMMM:DDDDDDDD in hexadecimal";
+        QTest::newRow("sub-device followed by a newline") << "info 1234:56789ABC --sub 7\n" << badSubDevice.arg("7\n");
+        QTest::newRow("data followed by a newline") << "set 1234:56789ABC DMX_START_ADDRESS --data 0021\n"
+                                                    << badData.arg("0021\n");
     }
 
     void commandLine()

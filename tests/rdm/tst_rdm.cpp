@@ -2,9 +2,11 @@
 // then against the demo rig and against responders that misbehave on the line.
 #include "manualclock.h"
 #include "rdm/discoveryprogress.h"
+#include "rdm/discoveryrounds.h"
 #include "rdm/rdm.h"
 #include "settings/settings.h"
 #include "simulator/scenario.h"
+#include "simulator/simulatedresponder.h"
 #include "usb/usbdevice.h"
 
 #include <QJsonArray>
@@ -251,8 +253,8 @@ private slots:
         refused("GET NACK 3 has no name", failure(6, 3), "NACK response received: ");
         refused("GET NACK no sub-device", failure(6, 9), "NACK response received: NR_NO_SUBDEVICE");
         refused("GET NACK beyond the table", failure(6, 10), "NACK response received: ");
-        refused("GET NACK without detail", record(2, QByteArray::fromHex("06")),
-                "NACK response received: NR_UNKNOWN_PID");
+        refused("GET NACK without its reason", record(2, QByteArray::fromHex("06")), "NACK response received");
+        refused("GET ACK timer without its estimate", record(2, QByteArray::fromHex("07")), "ACK Timer");
         refused("GET ACK timer whole seconds", failure(7, 20), "ACK Timer - wait 2s");
         refused("GET ACK timer fraction", failure(7, 25), "ACK Timer - wait 2.5s");
         refused("GET unknown command class", failure(8), "unknown command class");
@@ -351,6 +353,52 @@ private slots:
         QCOMPARE(logLines(), QStringList());
     }
 
+    // Requests the engine refuses before any transfer; a stale answer must not survive them.
+    void refusedRequests_data()
+    {
+        QTest::addColumn<bool>("quiet");
+        QTest::addColumn<quint64>("uid");
+        QTest::addColumn<quint16>("subDevice");
+        QTest::addColumn<int>("pdl");
+        QTest::addColumn<bool>("withData");
+        QTest::addColumn<QStringList>("log");
+        const quint64 one = 0x123456789ABC;
+        const QStringList broadcast{"GET to a broadcast address refused: no responder answers it"};
+        const QStringList tooLong{"Parameter data too long: 232 bytes, at most 231 can be sent",
+                                  "GET request failed. USB send error"};
+        const QStringList missing{"Parameter data missing: PDL 1, no data given",
+                                  "GET request failed. USB send error"};
+        QTest::newRow("GET to all devices") << false << quint64(0xFFFFFFFFFFFF) << quint16(0) << 0 << false << broadcast;
+        QTest::newRow("GET to a maker's devices") << false << quint64(0x1234FFFFFFFF) << quint16(0) << 0 << false
+                                                  << broadcast;
+        QTest::newRow("quiet GET to all sub-devices") << true << one << quint16(0xFFFF) << 0 << false << broadcast;
+        QTest::newRow("parameter data too long") << false << one << quint16(0) << 232 << true << tooLong;
+        QTest::newRow("one byte announced, none given") << false << one << quint16(0) << 1 << false << missing;
+        QTest::newRow("quiet: too long, not logged") << true << one << quint16(0) << 232 << true << QStringList();
+        QTest::newRow("quiet: none given, not logged") << true << one << quint16(0) << 1 << false << QStringList();
+    }
+    void refusedRequests()
+    {
+        QFETCH(bool, quiet);
+        QFETCH(quint64, uid);
+        QFETCH(quint16, subDevice);
+        QFETCH(int, pdl);
+        QFETCH(bool, withData);
+        QFETCH(QStringList, log);
+        canned().setRecord(record(1, QByteArray::fromHex("0102")));
+        QCOMPARE(rig->rdm.quietGet(0x123456789ABC, 0x00F0, 0, nullptr, 0), 0);
+        canned().clearTransferLog();
+        const QByteArray data(pdl, '\x11');
+        const quint8 *bytes = withData ? bytesOf(data) : nullptr;
+        QCOMPARE(quiet ? rig->rdm.quietGet(uid, 0x00F0, quint8(pdl), bytes, subDevice)
+                       : rig->rdm.rdmGet(uid, 0x00F0, quint8(pdl), bytes, subDevice),
+                 -1);
+        QCOMPARE(logLines(), log);
+        QVERIFY(canned().transferLog().isEmpty());
+        QCOMPARE(rig->rdm.responseLength(), quint16(0));
+        QVERIFY(!rig->rdm.isAckResponse());
+    }
+
     void broadcastSetsReadNothing_data()
     {
         QTest::addColumn<quint64>("uid");
@@ -362,8 +410,12 @@ private slots:
     {
         QFETCH(quint64, uid);
         QFETCH(quint16, subDevice);
+        canned().setRecord(record(1, QByteArray::fromHex("0102")));
+        QCOMPARE(rig->rdm.quietGet(0x123456789ABC, 0x00F0, 0, nullptr, 0), 0);
+        canned().clearTransferLog();
         const quint8 identify = 1;
         QCOMPARE(rig->rdm.rdmSet(uid, 0x1000, 1, &identify, subDevice), 0);
+        QCOMPARE(rig->rdm.responseLength(), quint16(0));
         QCOMPARE(logLines(), QStringList({"Sending SET request", "SET Broadcast sent."}));
         QCOMPARE(sent(9).size(), 1);
         QVERIFY(sent(10).isEmpty());
@@ -453,6 +505,41 @@ private slots:
         QList<quint64> found{1, 2};
         QCOMPARE(rig->rdm.discoveredUids(&found), 0);
         QVERIFY(found.isEmpty());
+    }
+
+    // One record holds 84 UIDs; a fuller line takes more rounds, the found responders staying muted.
+    void discoveryOfLongLines_data()
+    {
+        QTest::addColumn<int>("responders");
+        QTest::addColumn<int>("additionalRounds");
+        QTest::newRow("83: one round") << 83 << 0;
+        QTest::newRow("84 fill the record: a second round finds none") << 84 << 1;
+        QTest::newRow("300: four rounds") << 300 << 3;
+    }
+    void discoveryOfLongLines()
+    {
+        QFETCH(int, responders);
+        QFETCH(int, additionalRounds);
+        auto bus = std::make_unique<SimulatedBackend>();
+        SimulatedLine &line = bus->addInterface(QStringLiteral("ABCDEF1")).line();
+        QList<quint64> expected;
+        for (int i = 0; i < responders; ++i) {
+            ResponderState state;
+            // Spread over the UID space so the search branches everywhere.
+            state.uid = 0x7FF100000000ULL + quint64(i) * 0x00A3D70AULL + 1;
+            line.addResponder(std::make_shared<SimulatedResponder>(state));
+            expected.append(state.uid);
+        }
+        QVERIFY(connectTo(std::move(bus)));
+        rig->backend->clearTransferLog();
+        QList<quint64> found;
+        QCOMPARE(discoverLine(rig->rdm, DiscoveryRun::Full, nullptr, &found), 0);
+        QCOMPARE(sent(7).size(), 1);
+        QCOMPARE(sent(8).size(), additionalRounds);
+        QCOMPARE(found.size(), expected.size());
+        std::sort(found.begin(), found.end());
+        QCOMPARE(found, expected);
+        QCOMPARE(logLines().constLast(), QStringLiteral("Number of devices found: %1").arg(responders));
     }
 
     void timingAndDmxRequests()

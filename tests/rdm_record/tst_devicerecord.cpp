@@ -180,6 +180,9 @@ private slots:
             "description=Lamp; highestValue=0; lowestValue=0; normalMaximum=850; normalMinimum=0; number=4; prefix=1; "
             "presentValue=0; rangeMaximum=1200; rangeMinimum=-400; recordedValue=0; recordedValueSupport=3; type=0; "
             "unit=1; updateDate=; updateTime=", "sensor 4 ");
+        row("SENSOR_DEFINITION padded with zero bytes to 32", by(&DeviceRecord::storeSensorDefinition),
+            sensorDefinition(1, QByteArray("Head temp").leftJustified(32, '\0')), 13, "description=Head temp",
+            "sensor 1 ");
         const Store value = [](DeviceRecord &record, const QByteArray &answer) {
             record.storeSensorValue(bytesOf(answer), int(answer.size()), QDateTime(QDate(2024, 3, 9), QTime(7, 5, 2)));
         };
@@ -200,6 +203,10 @@ private slots:
             by(&DeviceRecord::storePersonalityDescription), QByteArray("\x04\x00\x01" "Other", 8), 0, "");
 
         row("empty DEVICE_LABEL", by(&DeviceRecord::setDeviceLabel), QByteArray(), 0, "deviceLabel=");
+        row("DEVICE_LABEL padded with zero bytes", by(&DeviceRecord::setDeviceLabel), QByteArray("Front\0\0\0", 8), 0,
+            "deviceLabel=Front");
+        row("DMX_PERSONALITY_DESCRIPTION padded with zero bytes", by(&DeviceRecord::storePersonalityDescription),
+            QByteArray("\x01\x00\x14" "Wide\0\0", 9), 3, "description=Wide; footprint=20", "personality 1 ");
         row("DEVICE_MODEL_DESCRIPTION in Latin-1", by(&DeviceRecord::setModelDescription), "Caf\xE9", 0,
             QStringLiteral("modelDescription=Caf\u00E9"));
         row("IDENTIFY_DEVICE", by(&DeviceRecord::setIdentify), "\x01", 1, "identify=true");

@@ -126,6 +126,8 @@ void ScenarioTest::brokenFiles_data()
     row("misspelt key in second interface", R"({"interfaces": [{"serial": "ABCDEF1"}, {"seral": "ABCDEF2"}]})",
         "interfaces[1].seral: unknown key");
     row("mode misspelt", unit(R"("mode": "boot")"), R"(interfaces[0].mode: expected "application" or "bootloader")");
+    row("delay beyond any integer", unit(R"("reEnumerationDelayMs": 1e19)"),
+        "interfaces[0].reEnumerationDelayMs: expected an integer from 0 to 60000");
     row("failed transfer with a positive result", unit(R"("faults": {"failTransfers": [{"number": 1, "result": 5}]})"),
         "interfaces[0].faults.failTransfers[0].result: expected an integer from -1000 to -1");
 }
