@@ -24,11 +24,13 @@ QJsonObject parsedOutput(const CliRun &run)
 }
 
 // A report with the sensors' readings taken out: demo sensors move, so they differ from run to run.
+// The GETs that failed go too: a snapshot's replay answers at once what a device answered late.
 QJsonObject withoutReadings(const QJsonObject &report)
 {
     QJsonArray devices = report.value(QLatin1String("devices")).toArray();
     for (int i = 0; i < devices.size(); ++i) {
         QJsonObject device = devices.at(i).toObject();
+        device.remove(QLatin1String("failedGets"));
         QJsonArray sensors = device.value(QLatin1String("sensors")).toArray();
         for (int j = 0; j < sensors.size(); ++j) {
             QJsonObject sensor = sensors.at(j).toObject();
@@ -376,7 +378,7 @@ private slots:
             for (const auto &fault : faults) {
                 const CliRun run = runCli({QStringLiteral("report")}, writeScenario(withFault(fault.second)));
                 const bool whole = run.exitCode == 0
-                                   && withoutReadingTimes(parsedOutput(run)) == withoutReadingTimes(parsedOutput(clean));
+                                   && withoutReadings(parsedOutput(run)) == withoutReadings(parsedOutput(clean));
                 if (!whole && run.exitCode != 2 && run.exitCode != 3)
                     outcomes << QStringLiteral("%1 at %2: exit %3 %4")
                                     .arg(fault.first).arg(transfer).arg(run.exitCode).arg(run.err);
