@@ -2381,6 +2381,22 @@
         <source>Sub-device</source>
         <translation>Sub-Device</translation>
     </message>
+    <message>
+        <source>Parameter data missing: PDL %1, no data given</source>
+        <translation>Parameterdaten fehlen: PDL %1, keine Daten angegeben</translation>
+    </message>
+    <message>
+        <source>NACK response received</source>
+        <translation>NACK-Antwort empfangen</translation>
+    </message>
+    <message>
+        <source>ACK Timer</source>
+        <translation>ACK Timer</translation>
+    </message>
+    <message>
+        <source>GET to a broadcast address refused: no responder answers it</source>
+        <translation>GET an eine Broadcast-Adresse abgelehnt: kein Responder beantwortet ihn</translation>
+    </message>
 </context>
 <context>
     <name>RDMTimeoutDialog</name>

@@ -2381,6 +2381,22 @@
         <source>Sub-device</source>
         <translation>Sub-device</translation>
     </message>
+    <message>
+        <source>Parameter data missing: PDL %1, no data given</source>
+        <translation>Parameter data missing: PDL %1, no data given</translation>
+    </message>
+    <message>
+        <source>NACK response received</source>
+        <translation>NACK response received</translation>
+    </message>
+    <message>
+        <source>ACK Timer</source>
+        <translation>ACK Timer</translation>
+    </message>
+    <message>
+        <source>GET to a broadcast address refused: no responder answers it</source>
+        <translation>GET to a broadcast address refused: no responder answers it</translation>
+    </message>
 </context>
 <context>
     <name>RDMTimeoutDialog</name>

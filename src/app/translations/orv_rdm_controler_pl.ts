@@ -2381,6 +2381,22 @@
         <source>Sub-device</source>
         <translation>Urządzenie podrzędne</translation>
     </message>
+    <message>
+        <source>Parameter data missing: PDL %1, no data given</source>
+        <translation>Brak danych parametru: PDL %1, nie podano danych</translation>
+    </message>
+    <message>
+        <source>NACK response received</source>
+        <translation>Odebrano odpowiedź NACK</translation>
+    </message>
+    <message>
+        <source>ACK Timer</source>
+        <translation>ACK Timer</translation>
+    </message>
+    <message>
+        <source>GET to a broadcast address refused: no responder answers it</source>
+        <translation>Odrzucono GET na adres rozgłoszeniowy: żaden responder na niego nie odpowiada</translation>
+    </message>
 </context>
 <context>
     <name>RDMTimeoutDialog</name>
