@@ -16,6 +16,7 @@
 #include "patchgrid/patchhelpdialog.h"
 #include "patchgrid/patching.h"
 #include "rdm/devicereader.h"
+#include "rdm/discoveryrounds.h"
 #include "rdm/parameterids.h"
 #include "rdm/rdm.h"
 #include "rdm/vocabulary.h"
@@ -461,10 +462,10 @@ void Orv_RDM_Controller::slotpushButtonFullDiscovery(bool)
     EngineUse use(this);
     forgetDevices();
     showNoDevice();
-    if (rdm->fullDiscovery(nullptr) < 0)
-        return;
     QList<quint64> uids;
-    const int found = rdm->discoveredUids(&uids);
+    if (discoverLine(*rdm, DiscoveryRun::Full, nullptr, &uids) < 0)
+        return;
+    const int found = int(uids.size());
     for (const quint64 uid : std::as_const(uids)) {
         devices.push_back(readDiscoveredDevice(*rdm, uid));
         discoverSubDevices(devices.back().get());
@@ -499,10 +500,10 @@ void Orv_RDM_Controller::slotpushButtonAddDiscovery(bool)
     splash.showMessage(QStringLiteral("<font size='4' color='red'><b>") + tr("Device discovery in progress...")
                                + QStringLiteral("</b></font>"),
                        Qt::AlignCenter, Qt::black);
-    if (rdm->additionalDiscovery() < 0)
-        return;
     QList<quint64> uids;
-    const int found = rdm->discoveredUids(&uids);
+    if (discoverLine(*rdm, DiscoveryRun::Additional, nullptr, &uids) < 0)
+        return;
+    const int found = int(uids.size());
     if (!model)
         showModel(std::make_unique<TreeModel>());
 

@@ -243,6 +243,29 @@ private slots:
         QCOMPARE(widget<QLineEdit>("lineEditDeviceLabel")->text(), QStringLiteral("Stage left par"));
     }
 
+    // One discovery record holds 84 UIDs; the window keeps asking until a record has room to spare.
+    void aLongLineIsListedInFull()
+    {
+        const QList<std::shared_ptr<VirtualResponder>> demo = line().responders();
+        const auto replaceLine = [this](const QList<std::shared_ptr<VirtualResponder>> &responders) {
+            for (const std::shared_ptr<VirtualResponder> &present : line().responders())
+                line().removeResponder(present->uid());
+            for (const std::shared_ptr<VirtualResponder> &responder : responders)
+                line().addResponder(responder);
+        };
+        QList<std::shared_ptr<VirtualResponder>> longLine;
+        for (int i = 0; i < 300; ++i) {
+            ResponderState state;
+            state.uid = 0x7FF100000000ULL + quint64(i) * 0x00A3D70AULL + 1;
+            longLine.append(std::make_shared<SimulatedResponder>(state));
+        }
+        replaceLine(longLine);
+        fullDiscovery();
+        const int listed = int(rows().size());
+        replaceLine(demo);
+        QCOMPARE(listed, 300);
+    }
+
     void deviceTextsAreEscapedInRichText()
     {
         std::optional<QByteArray> &model = responder(parUid).state().root.modelDescription;
