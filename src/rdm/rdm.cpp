@@ -409,6 +409,7 @@ void appendLogLine(QTextEdit *panel, const QString &message)
 {
     if (!panel)
         return;
+    panel->document()->setMaximumBlockCount(logPanelLineLimit);
     panel->append(QLatin1Char(' ') + QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) +
                   QLatin1String(": ") + message);
 }

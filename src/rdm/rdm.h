@@ -143,5 +143,8 @@ private:
 // The E1.20 name of a NACK reason code, such as "NR_UNKNOWN_PID"; null for an unknown code.
 const char *nackReasonName(quint16 reason);
 
+// The most lines the log panel keeps; the oldest go first, so a night of polling stays bounded.
+constexpr int logPanelLineLimit = 10000;
+
 // The one way lines reach the log panel: " hh:mm:ss: message".
 void appendLogLine(QTextEdit *panel, const QString &message);

@@ -11,6 +11,8 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QtTest>
 #include <functional>
@@ -614,6 +616,26 @@ private slots:
         QCOMPARE(logLines().value(logLines().size() - 1), QStringLiteral("Response error - ") + logLine);
         if (!isSet)
             QCOMPARE(rig->rdm.quietGet(uid, pid, length, bytesOf(data), subDevice), -3);
+    }
+
+    void theLogPanelKeepsTheNewestLines_data()
+    {
+        QTest::addColumn<int>("appended");
+        QTest::addColumn<QString>("oldestKept");
+        QTest::newRow("at the limit: nothing dropped") << logPanelLineLimit << "line 1";
+        QTest::newRow("one more: the oldest dropped") << logPanelLineLimit + 1 << "line 2";
+    }
+    void theLogPanelKeepsTheNewestLines()
+    {
+        QFETCH(int, appended);
+        QFETCH(QString, oldestKept);
+        QTextEdit panel;
+        for (int line = 1; line <= appended; ++line)
+            appendLogLine(&panel, QStringLiteral("line %1").arg(line));
+        const QTextDocument *document = panel.document();
+        QCOMPARE(document->blockCount(), logPanelLineLimit);
+        QCOMPARE(document->firstBlock().text().section(QStringLiteral(": "), 1), oldestKept);
+        QCOMPARE(document->lastBlock().text().section(QStringLiteral(": "), 1), QStringLiteral("line %1").arg(appended));
     }
 };
 
