@@ -2,16 +2,19 @@
 #pragma once
 
 #include "rdm/rdm.h"
+#include "settings/settings.h"
 #include "simulator/simulatedbackend.h"
 #include "usb/usbdevice.h"
 
+#include <QSettings>
 #include <QStringList>
 #include <QTextEdit>
 #include <memory>
 
 struct EngineRig
 {
-    EngineRig() : usb(&backend)
+    EngineRig()
+        : usb(&backend)
     {
         interface = &backend.addInterface(QStringLiteral("ABCDEF1"));
         usb.collectDevices();
@@ -53,3 +56,11 @@ struct EngineRig
     std::unique_ptr<RDM> rdm;
     bool connected = false;
 };
+
+// A connected rig over a settings store reset to the program's defaults, as the dialogs read them.
+inline std::unique_ptr<EngineRig> rigWithDefaultSettings()
+{
+    QSettings().clear();
+    writeDefaultSettings();
+    return std::make_unique<EngineRig>();
+}
