@@ -53,32 +53,19 @@ QByteArray sensorDefinition(quint8 number, const QByteArray &description)
     return data;
 }
 
-QByteArray sensorValue(quint8 number, quint16 present)
-{
-    QByteArray data;
-    ByteWriter(&data).u8(number).u16(present).u16(quint16(-300)).u16(900).u16(7);
-    return data;
-}
-
-QByteArray pidList(std::initializer_list<quint16> pids)
-{
-    QByteArray data;
-    ByteWriter writer(&data);
-    for (quint16 pid : pids)
-        writer.u16(pid);
-    return data;
-}
-
-// A record read before: sensor 1 defined, personality 2 of 2 described, a label, four PIDs.
+// A record read before: sensor 1 defined, personality 2 of 2 described, a label, five PIDs,
+// identifying, with hours counted.
 DeviceRecord readRecord()
 {
     DeviceRecord record(0x123456789ABCULL);
+    record.identify = true;
+    record.deviceHours = 5;
     by(&DeviceRecord::storeDeviceInfo)(record, deviceInfo(77, 0));
     by(&DeviceRecord::storeSensorDefinition)(record, sensorDefinition(1, "Head"));
     by(&DeviceRecord::storePersonalities)(record, QByteArray("\x01\x02", 2));
     by(&DeviceRecord::storePersonalityDescription)(record, QByteArray("\x02\x00\x08" "Basic", 8));
     by(&DeviceRecord::setDeviceLabel)(record, "old");
-    by(&DeviceRecord::storeSupportedParameters)(record, pidList({0x0060, 0x8001, 0xFFDF, 0xFFE0}));
+    by(&DeviceRecord::storeSupportedParameters)(record, QByteArray::fromHex("0060 00f0 8001 ffdf ffe0"));
     return record;
 }
 
@@ -151,15 +138,14 @@ private slots:
             QByteArray::fromHex("0201" "1234" "0100" "0a0b0c0d" "0020" "0305" "0100" "0007" "00"), 19,
             "currentPersonality=3; deviceModelId=4660; dmxFootprint=32; dmxStartAddress=256; personalityCount=5; "
             "productCategory=256; protocolVersion=2.1; softwareVersionId=168496141; subDeviceCount=7");
-        row("DEVICE_INFO start address 0xFFFF means none", info, deviceInfo(0xFFFF, 0), 19, "dmxStartAddress=0");
         row("DEVICE_INFO start address 513 is past the last slot", info, deviceInfo(513, 0), 19, "dmxStartAddress=0");
         row("DEVICE_INFO start address 512 is the last slot", info, deviceInfo(512, 0), 19, "dmxStartAddress=512");
         row("DEVICE_INFO sensor count 3 adds sensors 0 and 2 only", info, deviceInfo(77, 3), 19,
             newSensor(0) + "; " + newSensor(2) + "; sensorCount=3");
 
         row("SUPPORTED_PARAMETERS of 7 bytes", by(&DeviceRecord::storeSupportedParameters),
-            pidList({0x0060, 0x0060, 0xFFDF}) + '\x12', 0,
-            "supportedParameterCount=3; -parameter 0x8001; -parameter 0xffe0");
+            QByteArray::fromHex("0060 0060 ffdf 12"), 0,
+            "supportedParameterCount=3; -parameter 0x00f0; -parameter 0x8001; -parameter 0xffe0");
 
         const Store description = by(&DeviceRecord::storeParameterDescription);
         const QString unsignedRange = QStringLiteral(
@@ -171,25 +157,20 @@ private slots:
             parameterDescription(0x8001, 6, -50, 50, -5, QByteArray("Tilt\0junk", 9)), 20,
             "commandClass=3; dataType=6; description=Tilt; pdlSize=4; prefix=1; signedDefault=-5; signedMaximum=50; "
             "signedMinimum=-50; type=1; unit=2", "parameter 0x8001 ");
-        row("PARAMETER_DESCRIPTION of standard 0x0060 ignored", description,
-            parameterDescription(0x0060, 7, 1, 2, 3, "Fan"), 0, "");
         row("PARAMETER_DESCRIPTION of reserved 0xFFE0 ignored", description,
             parameterDescription(0xFFE0, 7, 1, 2, 3, "Fan"), 0, "");
-        row("SENSOR_DEFINITION adds the sensor", by(&DeviceRecord::storeSensorDefinition),
-            sensorDefinition(4, "Lamp"), 13,
+        row("SENSOR_DEFINITION adds the sensor, description padded to 32", by(&DeviceRecord::storeSensorDefinition),
+            sensorDefinition(4, QByteArray("Lamp").leftJustified(32, '\0')), 13,
             "description=Lamp; highestValue=0; lowestValue=0; normalMaximum=850; normalMinimum=0; number=4; prefix=1; "
             "presentValue=0; rangeMaximum=1200; rangeMinimum=-400; recordedValue=0; recordedValueSupport=3; type=0; "
             "unit=1; updateDate=; updateTime=", "sensor 4 ");
-        row("SENSOR_DEFINITION padded with zero bytes to 32", by(&DeviceRecord::storeSensorDefinition),
-            sensorDefinition(1, QByteArray("Head temp").leftJustified(32, '\0')), 13, "description=Head temp",
-            "sensor 1 ");
         const Store value = [](DeviceRecord &record, const QByteArray &answer) {
             record.storeSensorValue(bytesOf(answer), int(answer.size()), QDateTime(QDate(2024, 3, 9), QTime(7, 5, 2)));
         };
-        row("SENSOR_VALUE FF 38 is -200, stamped", value, sensorValue(1, 0xFF38), 9,
+        row("SENSOR_VALUE FF 38 is -200, stamped", value, QByteArray::fromHex("01 ff38 fed4 0384 0007"), 9,
             "highestValue=900; lowestValue=-300; presentValue=-200; recordedValue=7; updateDate=2024-03-09; "
             "updateTime=07:05:02", "sensor 1 ");
-        row("SENSOR_VALUE of an unknown sensor ignored", value, sensorValue(2, 10), 0, "");
+        row("SENSOR_VALUE of an unknown sensor ignored", value, QByteArray::fromHex("02 000a fed4 0384 0007"), 0, "");
 
         const Store personalities = by(&DeviceRecord::storePersonalities);
         row("DMX_PERSONALITY remakes the personalities", personalities, QByteArray("\x02\x03", 2), 2,
@@ -197,23 +178,27 @@ private slots:
             "personality 3 description=; personality 3 footprint=0; personality 3 number=3; personalityCount=3");
         row("DMX_PERSONALITY with fewer drops the rest", personalities, QByteArray("\x01\x01", 2), 2,
             "personalityCount=1; -personality 2");
-        row("DMX_PERSONALITY_DESCRIPTION", by(&DeviceRecord::storePersonalityDescription),
-            QByteArray("\x01\x00\x14" "Extended", 11), 3, "description=Extended; footprint=20", "personality 1 ");
         row("DMX_PERSONALITY_DESCRIPTION of an unknown personality ignored",
             by(&DeviceRecord::storePersonalityDescription), QByteArray("\x04\x00\x01" "Other", 8), 0, "");
 
-        row("empty DEVICE_LABEL", by(&DeviceRecord::setDeviceLabel), QByteArray(), 0, "deviceLabel=");
         row("DEVICE_LABEL padded with zero bytes", by(&DeviceRecord::setDeviceLabel), QByteArray("Front\0\0\0", 8), 0,
             "deviceLabel=Front");
         row("DMX_PERSONALITY_DESCRIPTION padded with zero bytes", by(&DeviceRecord::storePersonalityDescription),
             QByteArray("\x01\x00\x14" "Wide\0\0", 9), 3, "description=Wide; footprint=20", "personality 1 ");
         row("DEVICE_MODEL_DESCRIPTION in Latin-1", by(&DeviceRecord::setModelDescription), "Caf\xE9", 0,
             QStringLiteral("modelDescription=Caf\u00E9"));
-        row("IDENTIFY_DEVICE", by(&DeviceRecord::setIdentify), "\x01", 1, "identify=true");
+        row("IDENTIFY_DEVICE off", by(&DeviceRecord::setIdentify), QByteArray(1, '\0'), 1, "identify=false");
         row("DEVICE_HOURS", by(&DeviceRecord::setDeviceHours), QByteArray::fromHex("01020304"), 4,
             "deviceHours=16909060");
         row("DMX_START_ADDRESS 513 means none", by(&DeviceRecord::setDmxStartAddress), "\x02\x01", 2,
             "dmxStartAddress=0");
+        const auto standard = [](quint16 pid) -> Store {
+            return [pid](DeviceRecord &record, const QByteArray &) { applyStandardDescription(record, pid); };
+        };
+        row("standard description: a default past the range, highlighted", standard(Pid::DmxStartAddress), {}, 0,
+            "commandClass=3; dataType=5; defaultValue=513; description=DMX_START_ADDRESS; highlighted=1; "
+            "maximum=512; minimum=1; pdlSize=2", "parameter 0x00f0 ");
+        row("standard description of a PID not listed ignored", standard(Pid::DeviceLabel), {}, 0, "");
     }
     void answerChangesTheRecord()
     {
@@ -232,55 +217,6 @@ private slots:
             store(after, answer.left(length));
             QVERIFY2(difference(before, after).isEmpty(), qPrintable(QStringLiteral("stored %1 bytes").arg(length)));
         }
-    }
-
-    void standardDescription_data()
-    {
-        QTest::addColumn<quint16>("listed");
-        QTest::addColumn<quint16>("applied");
-        QTest::addColumn<QString>("changes");
-        const auto row = [](const char *name, quint16 listed, quint16 applied, const QString &changes) {
-            const QString prefix = QStringLiteral("parameter 0x%1 ").arg(listed, 4, 16, QLatin1Char('0'));
-            QTest::newRow(name) << listed << applied << prefixed(prefix, changes);
-        };
-        row("DMX_START_ADDRESS", Pid::DmxStartAddress, Pid::DmxStartAddress,
-            "commandClass=3; dataType=5; defaultValue=513; description=DMX_START_ADDRESS; highlighted=1; maximum=512; "
-            "minimum=1; pdlSize=2");
-        row("DEVICE_HOURS counts time", Pid::DeviceHours, Pid::DeviceHours,
-            "commandClass=3; dataType=7; description=DEVICE_HOURS; pdlSize=4; type=16");
-        row("RECORD_SENSORS default past range", Pid::RecordSensors, Pid::RecordSensors,
-            "commandClass=2; defaultValue=256; description=RECORD_SENSORS; maximum=255; pdlSize=1");
-        row("manufacturer PID", 0x8001, 0x8001, "");
-        row("PID not listed", 0x8001, Pid::DeviceInfo, "");
-    }
-    void standardDescription()
-    {
-        QFETCH(quint16, listed);
-        QFETCH(quint16, applied);
-        QFETCH(QString, changes);
-        DeviceRecord before(1);
-        by(&DeviceRecord::storeSupportedParameters)(before, pidList({listed}));
-        DeviceRecord after = before;
-        applyStandardDescription(after, applied);
-        QCOMPARE(difference(before, after), changes);
-    }
-
-    void exactlySixStandardParametersAreHighlighted()
-    {
-        DeviceRecord record(1);
-        QByteArray everyPid;
-        ByteWriter writer(&everyPid);
-        for (int pid = 0; pid < 0x1100; ++pid)
-            writer.u16(quint16(pid));
-        by(&DeviceRecord::storeSupportedParameters)(record, everyPid);
-        QList<quint16> highlighted;
-        for (auto &[pid, parameter] : record.parameters) {
-            applyStandardDescription(record, pid);
-            if (parameter.highlighted)
-                highlighted << pid;
-        }
-        QCOMPARE(highlighted, (QList<quint16>{Pid::SupportedParameters, Pid::ParameterDescription, Pid::DeviceInfo,
-                                              Pid::SoftwareVersionLabel, Pid::DmxStartAddress, Pid::IdentifyDevice}));
     }
 
     void standardParameterNames()

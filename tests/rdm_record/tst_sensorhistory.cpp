@@ -1,12 +1,9 @@
 // Sensor history: what a reading adds, the bound on each sensor's samples and the CSV written out.
 #include "rdm/devicereader.h"
-#include "rdm/rdm.h"
 #include "rdm/sensorhistory.h"
-#include "simulator/scenario.h"
-#include "usb/usbdevice.h"
+#include "scenariorig.h"
 
 #include <QTemporaryDir>
-#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -33,143 +30,94 @@ class TestSensorHistory : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void capacityDropsTheOldest_data();
-    void capacityDropsTheOldest();
-    void pointsOnlyFromAnswersTheRecordTakes_data();
-    void pointsOnlyFromAnswersTheRecordTakes();
-    void valueInItsUnit_data();
-    void valueInItsUnit();
-    void csvOfAKnownHistory();
-    void csvWriteFailureIsReported();
-
-private:
-    std::unique_ptr<SimulatedBackend> m_demo;
-    std::unique_ptr<UsbDevice> m_usb;
-    QTextEdit m_log;
-    std::unique_ptr<RDM> m_rdm;
-};
-
-void TestSensorHistory::initTestCase()
-{
-    QString error;
-    m_demo = loadScenario(QStringLiteral("demo"), &error, SimulatedClock::Source::Manual);
-    QVERIFY2(m_demo, qPrintable(error));
-    m_usb = std::make_unique<UsbDevice>(m_demo.get());
-    m_usb->collectDevices();
-    QCOMPARE(m_usb->connectDevice(0), 0);
-    m_rdm = std::make_unique<RDM>(m_usb.get(), &m_log);
-}
-
-void TestSensorHistory::capacityDropsTheOldest_data()
-{
-    QTest::addColumn<int>("added");
-    QTest::addColumn<int>("kept");
-    QTest::addColumn<int>("oldestKept");
-    QTest::newRow("full: nothing dropped") << SensorHistory::capacity << SensorHistory::capacity << 0;
-    QTest::newRow("one over: the first dropped") << SensorHistory::capacity + 1 << SensorHistory::capacity << 1;
-}
-
-void TestSensorHistory::capacityDropsTheOldest()
-{
-    QFETCH(int, added);
-    QFETCH(int, kept);
-    QFETCH(int, oldestKept);
-    SensorHistory history;
-    for (int i = 0; i < added; ++i)
-        history.add(2, start.addSecs(i), qint16(i % 1000));
-    history.add(3, start, 7);
-    QCOMPARE(int(history.samples(2).size()), kept);
-    QCOMPARE(history.samples(2).front().time, start.addSecs(oldestKept));
-    QCOMPARE(history.samples(2).back().time, start.addSecs(added - 1));
-    QCOMPARE(int(history.samples(3).size()), 1);
-}
-
-void TestSensorHistory::pointsOnlyFromAnswersTheRecordTakes_data()
-{
-    QTest::addColumn<quint64>("uid");
-    QTest::addColumn<int>("sensor");
-    QTest::addColumn<int>("points");
-    QTest::newRow("answered") << PowerMonitor << 1 << 1;
-    QTest::newRow("sensor the device lacks: NACK") << PowerMonitor << 9 << 0;
-    QTest::newRow("ACK_TIMER: no value yet") << Hazer << 0 << 0;
-}
-
-void TestSensorHistory::pointsOnlyFromAnswersTheRecordTakes()
-{
-    QFETCH(quint64, uid);
-    QFETCH(int, sensor);
-    QFETCH(int, points);
-    DeviceRecord record(uid);
-    readFullDetails(*m_rdm, record);
-    const QString stampBefore = record.sensors[0].updateTime;
-    const QDateTime readAt(QDate(2030, 1, 2), QTime(3, 4, 5));
-    SensorHistory history;
-    readSensorValue(*m_rdm, record, quint8(sensor), history, readAt);
-    QCOMPARE(int(history.samples(quint8(sensor)).size()), points);
-    if (points == 0) {
-        QVERIFY(history.isEmpty());
-        QCOMPARE(record.sensors[0].updateTime, stampBefore);
-        return;
+    void capacityDropsTheOldest_data()
+    {
+        QTest::addColumn<int>("added");
+        QTest::addColumn<int>("oldestKept");
+        QTest::newRow("full: nothing dropped") << SensorHistory::capacity << 0;
+        QTest::newRow("one over: the first dropped") << SensorHistory::capacity + 1 << 1;
     }
-    const SensorRecord &stored = record.sensors.at(quint8(sensor));
-    QCOMPARE(history.samples(quint8(sensor)).back().time, readAt);
-    QCOMPARE(history.samples(quint8(sensor)).back().value, stored.presentValue);
-    QCOMPARE(stored.updateDate + QLatin1String(" - ") + stored.updateTime, QStringLiteral("2030-01-02 - 03:04:05"));
-}
 
-void TestSensorHistory::valueInItsUnit_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("prefix");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("no prefix, most negative") << -32768 << 0 << "-32768";
-    QTest::newRow("deci, negative") << -75 << 1 << "-7.5";
-    QTest::newRow("centi keeps its digits") << 1250 << 2 << "12.50";
-    QTest::newRow("milli below one") << 5 << 3 << "0.005";
-    QTest::newRow("micro, negative below one") << -12 << 4 << "-0.000012";
-    QTest::newRow("hecto") << 12 << 18 << "1200";
-    QTest::newRow("kilo of zero") << 0 << 19 << "0";
-}
+    void capacityDropsTheOldest()
+    {
+        QFETCH(int, added);
+        QFETCH(int, oldestKept);
+        SensorHistory history;
+        for (int i = 0; i < added; ++i)
+            history.add(2, start.addSecs(i), qint16(i % 1000));
+        history.add(3, start, 7);
+        QCOMPARE(int(history.samples(2).size()), SensorHistory::capacity);
+        QCOMPARE(history.samples(2).front().time, start.addSecs(oldestKept));
+        QCOMPARE(history.samples(2).back().time, start.addSecs(added - 1));
+        QCOMPARE(int(history.samples(3).size()), 1);
+    }
 
-void TestSensorHistory::valueInItsUnit()
-{
-    QFETCH(int, value);
-    QFETCH(int, prefix);
-    QFETCH(QString, text);
-    QCOMPARE(sensorValueInUnitText(qint16(value), quint8(prefix)), text);
-}
+    void pointsOnlyFromAnswersTheRecordTakes_data()
+    {
+        QTest::addColumn<quint64>("uid");
+        QTest::addColumn<int>("sensor");
+        QTest::addColumn<int>("points");
+        QTest::newRow("answered") << PowerMonitor << 1 << 1;
+        QTest::newRow("sensor the device lacks: NACK") << PowerMonitor << 9 << 0;
+        QTest::newRow("ACK_TIMER: no value yet") << Hazer << 0 << 0;
+    }
 
-void TestSensorHistory::csvOfAKnownHistory()
-{
-    DeviceRecord record(PowerMonitor);
-    record.sensors[0] = sensorRecord(0, "Mains L1", 4, 0);
-    record.sensors[2] = sensorRecord(2, "Ambient, \"rack\"\n2", 1, 1);
-    SensorHistory history;
-    history.add(2, start, -75);
-    history.add(0, start.addMSecs(1500), 231);
-    history.add(2, start.addSecs(5), 12);
-    history.add(7, start, 1);   // a sensor the record does not define is not written
-    QCOMPARE(sensorHistoryCsv(record, history),
-             QByteArray("time,sensor,description,value,unit\r\n"
-                        "2026-03-14T19:30:01.500Z,0,Mains L1,231,V\r\n"
-                        "2026-03-14T19:30:00.000Z,2,\"Ambient, \"\"rack\"\" 2\",-7.5,\xc2\xb0" "C\r\n"
-                        "2026-03-14T19:30:05.000Z,2,\"Ambient, \"\"rack\"\" 2\",1.2,\xc2\xb0" "C\r\n"));
-}
+    void pointsOnlyFromAnswersTheRecordTakes()
+    {
+        QFETCH(quint64, uid);
+        QFETCH(int, sensor);
+        QFETCH(int, points);
+        ScenarioRig rig(QStringLiteral("demo"));
+        QVERIFY2(rig.connected, qPrintable(rig.error));
+        DeviceRecord record(uid);
+        readFullDetails(*rig.rdm, record);
+        const QString stampBefore = record.sensors[0].updateTime;
+        const QDateTime readAt(QDate(2030, 1, 2), QTime(3, 4, 5));
+        SensorHistory history;
+        readSensorValue(*rig.rdm, record, quint8(sensor), history, readAt);
+        QCOMPARE(int(history.samples(quint8(sensor)).size()), points);
+        if (points == 0) {
+            QVERIFY(history.isEmpty());
+            QCOMPARE(record.sensors[0].updateTime, stampBefore);
+            return;
+        }
+        const SensorRecord &stored = record.sensors.at(quint8(sensor));
+        QCOMPARE(history.samples(quint8(sensor)).back().time, readAt);
+        QCOMPARE(history.samples(quint8(sensor)).back().value, stored.presentValue);
+        QCOMPARE(stored.updateDate + QLatin1String(" - ") + stored.updateTime, QStringLiteral("2030-01-02 - 03:04:05"));
+    }
 
-void TestSensorHistory::csvWriteFailureIsReported()
-{
-    QTemporaryDir directory;
-    QString error;
-    QVERIFY(!writeSensorHistoryCsv(directory.filePath(QStringLiteral("missing/sensors.csv")), DeviceRecord(1),
-                                   SensorHistory(), &error));
-    QVERIFY(!error.isEmpty());
-    const QString path = directory.filePath(QStringLiteral("sensors.csv"));
-    QVERIFY(writeSensorHistoryCsv(path, DeviceRecord(1), SensorHistory(), &error));
-    QFile written(path);
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), sensorCsvHeader());
-}
+    void csvOfAKnownHistory()
+    {
+        DeviceRecord record(PowerMonitor);
+        record.sensors[0] = sensorRecord(0, "Mains L1", 4, 0);
+        record.sensors[2] = sensorRecord(2, "Ambient, \"rack\"\n2", 1, 1);
+        SensorHistory history;
+        history.add(2, start, -75);
+        history.add(0, start.addMSecs(1500), 231);
+        history.add(2, start.addSecs(5), 12);
+        history.add(7, start, 1);   // a sensor the record does not define is not written
+        QCOMPARE(sensorHistoryCsv(record, history),
+                 QByteArray("time,sensor,description,value,unit\r\n"
+                            "2026-03-14T19:30:01.500Z,0,Mains L1,231,V\r\n"
+                            "2026-03-14T19:30:00.000Z,2,\"Ambient, \"\"rack\"\" 2\",-7.5,\xc2\xb0" "C\r\n"
+                            "2026-03-14T19:30:05.000Z,2,\"Ambient, \"\"rack\"\" 2\",1.2,\xc2\xb0" "C\r\n"));
+    }
+
+    void csvWriteFailureIsReported()
+    {
+        QTemporaryDir directory;
+        QString error;
+        QVERIFY(!writeSensorHistoryCsv(directory.filePath(QStringLiteral("missing/sensors.csv")), DeviceRecord(1),
+                                       SensorHistory(), &error));
+        QVERIFY(!error.isEmpty());
+        const QString path = directory.filePath(QStringLiteral("sensors.csv"));
+        QVERIFY(writeSensorHistoryCsv(path, DeviceRecord(1), SensorHistory(), &error));
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), sensorCsvHeader());
+    }
+};
 
 QTEST_MAIN(TestSensorHistory)
 #include "tst_sensorhistory.moc"
