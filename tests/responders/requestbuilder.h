@@ -8,12 +8,10 @@
 namespace TestRequest {
 
 constexpr quint64 Controller = 0x010203010101ULL;
-constexpr quint8 Discovery = 0x10;
 constexpr quint8 Get = 0x20;
 constexpr quint8 Set = 0x30;
 
-inline QByteArray packet(quint64 destination, quint8 commandClass, quint16 pid, const QByteArray &data = {},
-                         quint16 subDevice = 0, quint8 transactionNumber = 0)
+inline QByteArray packet(quint64 destination, quint8 commandClass, quint16 pid, const QByteArray &data)
 {
     QByteArray bytes;
     ByteWriter(&bytes)
@@ -22,10 +20,10 @@ inline QByteArray packet(quint64 destination, quint8 commandClass, quint16 pid, 
         .u8(quint8(24 + data.size()))
         .uid(destination)
         .uid(Controller)
-        .u8(transactionNumber)
+        .u8(0) // transaction number
         .u8(1)
         .u8(0)
-        .u16(subDevice)
+        .u16(0) // root device
         .u8(commandClass)
         .u16(pid)
         .u8(quint8(data.size()))
@@ -37,14 +35,14 @@ inline QByteArray packet(quint64 destination, quint8 commandClass, quint16 pid, 
     return bytes;
 }
 
-inline QByteArray get(quint64 destination, quint16 pid, const QByteArray &data = {}, quint16 subDevice = 0)
+inline QByteArray get(quint64 destination, quint16 pid, const QByteArray &data = {})
 {
-    return packet(destination, Get, pid, data, subDevice);
+    return packet(destination, Get, pid, data);
 }
 
-inline QByteArray set(quint64 destination, quint16 pid, const QByteArray &data = {}, quint16 subDevice = 0)
+inline QByteArray set(quint64 destination, quint16 pid, const QByteArray &data = {})
 {
-    return packet(destination, Set, pid, data, subDevice);
+    return packet(destination, Set, pid, data);
 }
 
 } // namespace TestRequest
