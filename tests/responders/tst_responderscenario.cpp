@@ -36,7 +36,7 @@ QByteArray exchange(BackendProbe &probe, const QByteArray &request)
 }
 
 // The first interface of a scenario with one responder of UID 7FF1:00000001 and the keys given, connected.
-QByteArray exchangeWithResponder(const QByteArray &keys, const QByteArray &request, qint64 elapsedMs = 0)
+QByteArray exchangeWithResponder(const QByteArray &keys, const QByteArray &request)
 {
     QString error;
     const std::unique_ptr<SimulatedBackend> backend = loadScenarioText(
@@ -46,7 +46,6 @@ QByteArray exchangeWithResponder(const QByteArray &keys, const QByteArray &reque
     BackendProbe probe(*backend);
     if (!probe.connectFirst())
         return "not connected";
-    backend->clock().advance(elapsedMs);
     return exchange(probe, request);
 }
 
@@ -62,8 +61,6 @@ private slots:
     void demoFullDiscoveryThroughTheSeam();
     void misbehaviourBecomesItsResultCode_data();
     void misbehaviourBecomesItsResultCode();
-    void movingSensorFollowsTheSimulatedClock_data();
-    void movingSensorFollowsTheSimulatedClock();
 };
 
 void ResponderScenarioTest::mistakesNameTheirPlace_data()
@@ -155,32 +152,6 @@ void ResponderScenarioTest::misbehaviourBecomesItsResultCode()
 {
     QFETCH(QByteArray, behaviour);
     QTEST(exchangeWithResponder(R"("behaviour": )" + behaviour, get(Uid, 0x0060)), "record");
-}
-
-void ResponderScenarioTest::movingSensorFollowsTheSimulatedClock_data()
-{
-    QTest::addColumn<QByteArray>("shape");
-    QTest::addColumn<qint64>("elapsedMs");
-    QTest::addColumn<QByteArray>("values");
-    const auto row = [](const char *name, const char *shape, qint64 elapsedMs, const char *values) {
-        QTest::newRow(name) << QByteArray(shape) << elapsedMs << QByteArray(values);
-    };
-    // Present, lowest and highest; the scenario's extremes are 10 and 20, the wave runs 0 to 100 in 100 s.
-    row("sine at the top", "sine", 50000, "0064" "000a" "0064");
-    row("triangle on the way down", "triangle", 75000, "0032" "000a" "0032");
-    row("ramp just before the end", "ramp", 99000, "0063" "000a" "0063");
-    row("ramp starts over", "ramp", 100000, "0000" "0000" "0014");
-}
-
-void ResponderScenarioTest::movingSensorFollowsTheSimulatedClock()
-{
-    QFETCH(QByteArray, shape);
-    QFETCH(qint64, elapsedMs);
-    QFETCH(QByteArray, values);
-    const QByteArray sensor = R"("sensors": [{"recordedValueSupport": 2, "lowest": 10, "highest": 20, "varies": )"
-                              R"({"shape": ")" + shape + R"(", "minimum": 0, "maximum": 100, "periodSeconds": 100}}])";
-    QCOMPARE(exchangeWithResponder(sensor, get(Uid, 0x0201, QByteArray(1, '\0')), elapsedMs),
-             "01090000" + values + "0000");
 }
 
 QTEST_GUILESS_MAIN(ResponderScenarioTest)
