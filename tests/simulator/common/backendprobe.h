@@ -51,7 +51,6 @@ public:
         return m_backend.controlTransfer(m_handle, 0x40, request, value, index, data.isEmpty() ? nullptr : data.data(),
                                          int(data.size()), 5000);
     }
-    int sendMemory(quint32 address, QByteArray page) { return send(3, quint16(address), quint16(address >> 16), page); }
     // The bytes answered; *result receives the transfer's result.
     QByteArray receive(quint8 request, quint16 value, quint16 index, int length, int *result = nullptr)
     {
