@@ -175,41 +175,27 @@ private slots:
                                                  "monitor, Locked at the front panel, Downstage bar, Upstage bar");
         QTest::newRow("default ascending") << 0 << 0 << discovery << false;
         QTest::newRow("default descending keeps discovery order") << 0 << 1 << discovery << false;
-        QTest::newRow("name ascending")
-            << 1 << 0
+        QTest::newRow("name ascending") << 1 << 0
             << "Stage left par, Downstage bar, Upstage bar, Truss 1 spot, Locked at the front panel, Upstage hazer, "
-               "Distro monitor, Dimmer rack A"
-            << false;
-        QTest::newRow("name descending keeps equal names in order")
-            << 1 << 1
+               "Distro monitor, Dimmer rack A" << false;
+        QTest::newRow("name descending keeps equal names in order") << 1 << 1
             << "Dimmer rack A, Distro monitor, Upstage hazer, Locked at the front panel, Truss 1 spot, Downstage bar, "
-               "Upstage bar, Stage left par"
-            << false;
-        QTest::newRow("manufacturer ascending")
-            << 2 << 0
+               "Upstage bar, Stage left par" << false;
+        QTest::newRow("manufacturer ascending") << 2 << 0
             << "Stage left par, Truss 1 spot, Locked at the front panel, Downstage bar, Upstage bar, Upstage hazer, "
-               "Dimmer rack A, Distro monitor"
-            << false;
-        QTest::newRow("type ascending")
-            << 3 << 0
+               "Dimmer rack A, Distro monitor" << false;
+        QTest::newRow("type ascending") << 3 << 0
             << "Stage left par, Locked at the front panel, Truss 1 spot, Upstage hazer, Dimmer rack A, Downstage bar, "
-               "Upstage bar, Distro monitor"
-            << false;
-        QTest::newRow("start address ascending puts no address first")
-            << 4 << 0
+               "Upstage bar, Distro monitor" << false;
+        QTest::newRow("start address ascending puts no address first") << 4 << 0
             << "Distro monitor, Stage left par, Truss 1 spot, Downstage bar, Upstage bar, Dimmer rack A, Upstage "
-               "hazer, Locked at the front panel"
-            << false;
-        QTest::newRow("start address descending")
-            << 4 << 1
+               "hazer, Locked at the front panel" << false;
+        QTest::newRow("start address descending") << 4 << 1
             << "Locked at the front panel, Upstage hazer, Dimmer rack A, Upstage bar, Downstage bar, Truss 1 spot, "
-               "Stage left par, Distro monitor"
-            << true;
-        QTest::newRow("UID descending")
-            << 5 << 1
+               "Stage left par, Distro monitor" << true;
+        QTest::newRow("UID descending") << 5 << 1
             << "Upstage hazer, Distro monitor, Dimmer rack A, Upstage bar, Downstage bar, Locked at the front panel, "
-               "Truss 1 spot, Stage left par"
-            << false;
+               "Truss 1 spot, Stage left par" << false;
     }
 
     void sortsEachLevelKeepingDetailLinesAbove()

@@ -1,7 +1,6 @@
 // The main window on the simulated interface: connection life cycle, discovery, the device list and
 // the device overview, checked through the widgets the user sees and the bytes on the wire.
 #include "firmware/upgradefile.h"
-#include "settings/languagefile.h"
 #include "windowrig.h"
 
 #include <QCheckBox>
@@ -215,13 +214,11 @@ private slots:
         QTest::addColumn<bool>("listedBefore");
         QTest::addColumn<QStringList>("rowsAfter");
         QTest::addColumn<QString>("selectedAfter");
-        QTest::newRow("list kept, selection left alone")
-            << true
+        QTest::newRow("list kept, selection left alone") << true
             << QStringList({"Lumora Par 7 RGBW", "Lumora Spot 300", "Lumora Strobe 1500", "Lumora PixelBar 8",
                    "Voltaris Rack 12", "Voltaris PowerWatch 3", "Nebelwerk Haze 900", "Lumora PixelBar 8"})
             << "Lumora Spot 300";
-        QTest::newRow("empty list, first device selected")
-            << false
+        QTest::newRow("empty list, first device selected") << false
             << QStringList({"Lumora Par 7 RGBW", "Lumora Spot 300", "Lumora Strobe 1500", "Lumora PixelBar 8",
                    "Lumora PixelBar 8", "Voltaris Rack 12", "Voltaris PowerWatch 3", "Nebelwerk Haze 900"})
             << "Lumora Par 7 RGBW";
@@ -476,17 +473,13 @@ private slots:
         QTest::newRow("footprint 20 running past channel 512 is refused")
             << 1 << 494 << label << "Not enough channels for this personality"
             << QStringList({"200060", labelSet, "200082"}) << 9;
-        QTest::newRow("a label of 32 characters is sent")
-            << 0 << 20 << QString(32, QLatin1Char('x')) << QString()
+        QTest::newRow("a label of 32 characters is sent") << 0 << 20 << QString(32, QLatin1Char('x')) << QString()
             << QStringList({"3000e0 01", "3000f0 0014", "200060",
-                   "300082 " + QString::fromLatin1(QByteArray(32, 'x').toHex()), "200082"})
-            << 20;
-        QTest::newRow("a label of 33 characters is refused")
-            << 0 << 20 << QString(33, QLatin1Char('x'))
+                   "300082 " + QString::fromLatin1(QByteArray(32, 'x').toHex()), "200082"}) << 20;
+        QTest::newRow("a label of 33 characters is refused") << 0 << 20 << QString(33, QLatin1Char('x'))
             << "Bad device label length. Appropriate length is max. 32 chars."
             << QStringList({"3000e0 01", "3000f0 0014", "200060"}) << 20;
-        QTest::newRow("a label beyond Latin-1 is refused")
-            << 0 << 20 << QStringLiteral("B\u00fchne \u2192 links")
+        QTest::newRow("a label beyond Latin-1 is refused") << 0 << 20 << QStringLiteral("B\u00fchne \u2192 links")
             << "The device label can hold only Latin-1 characters (one byte each)."
             << QStringList({"3000e0 01", "3000f0 0014", "200060"}) << 20;
     }
@@ -542,39 +535,19 @@ private slots:
         }
     }
 
-    void choosingALanguageStoresIt()
-    {
-        QStringList shown;
-        const std::unique_ptr<QTimer> closer = closeMessageBoxes(&shown);
-        widget<QMenu>("menuLanguage")->actions().at(2)->trigger();
-        QCOMPARE(shown, QStringList {"Restart program to apply changes."});
-        QCOMPARE(storedLanguageCode(), QStringLiteral("de"));
-        QFile file(languageFileName);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().contains("<lang>de</lang>"));
-        setCurrentLanguage(0);
-    }
-
     void theFaderDrivesTheSelectedDevicesSlots()
     {
         fullDiscovery();
         select(rootRow(1)); // the spot: start 9, footprint 16
-        for (int opening = 0; opening < 2; ++opening) {
-            widget<QPushButton>("pushButtonControl")->click();
-            const QList<QDialog *> faders = window->findChildren<QDialog *>(QStringLiteral("DMXFader"));
-            QCOMPARE(faders.size(), 1);
-            QDialog *fader = faders.first();
-            QVERIFY(fader->findChild<QSlider *>(QStringLiteral("verticalSliderSlot24")));
-            QVERIFY(!fader->findChild<QSlider *>(QStringLiteral("verticalSliderSlot25")));
-            auto *slider = fader->findChild<QSlider *>(QStringLiteral("verticalSliderSlot12"));
-            // Kept open in between, it shows the level it sent.
-            QCOMPARE(slider->value(), opening ? 180 : 0);
-            fader->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(0);
-            slider->setValue(180);
-            QCOMPARE(bus()->interfaceAt(0).firmware().dmxLevels()[11], 180);
-            fader->reject();
-            QVERIFY(!bus()->interfaceAt(0).firmware().isDmxControlActive());
-        }
+        widget<QPushButton>("pushButtonControl")->click();
+        auto *fader = widget<QDialog>("DMXFader");
+        QVERIFY(fader->findChild<QSlider *>(QStringLiteral("verticalSliderSlot24")));
+        QVERIFY(!fader->findChild<QSlider *>(QStringLiteral("verticalSliderSlot25")));
+        fader->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(0);
+        fader->findChild<QSlider *>(QStringLiteral("verticalSliderSlot12"))->setValue(180);
+        QCOMPARE(bus()->interfaceAt(0).firmware().dmxLevels()[11], 180);
+        fader->reject();
+        QVERIFY(!bus()->interfaceAt(0).firmware().isDmxControlActive());
     }
 
     void timingDialogsUseTheCurrentConnection()

@@ -212,8 +212,7 @@ private slots:
         widget<QPushButton>("pushButtonRefreshAllSensors")->click();
         const auto line = [](const QDateTime &time) {
             return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODateWithMs).toLatin1()
-                + ",0,Lamp housing,87,\xc2\xb0"
-                  "C\r\n";
+                + ",0,Lamp housing,87,\xc2\xb0" "C\r\n";
         };
         QTemporaryDir directory;
         QString suggested;
@@ -246,12 +245,10 @@ private slots:
                                             "Type: %5\nUnit: None\nPrefix: None");
         QTest::newRow("GET only, no range")
             << quint16(0x0080) << "0x0080" << true << false << head.arg("32", "String", "Yes", "No", "Other");
-        QTest::newRow("range without its default, PID in upper case")
-            << quint16(0x00F0) << "0x00F0" << true << true
+        QTest::newRow("range without its default, PID in upper case") << quint16(0x00F0) << "0x00F0" << true << true
             << head.arg("2", "Unsigned word (16 bit)", "Yes", "Yes", "Other")
                 + "\nMinimum value: 1\nMaximum value: 512";
-        QTest::newRow("manufacturer PID with its default")
-            << quint16(0x8002) << "0x8002" << true << true
+        QTest::newRow("manufacturer PID with its default") << quint16(0x8002) << "0x8002" << true << true
             << head.arg("2", "Unsigned word (16 bit)", "Yes", "Yes", "Temperature")
                 + "\nMinimum value: 2700\nMaximum value: 8000\nDefault value: 5600";
     }

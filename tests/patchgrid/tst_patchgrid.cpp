@@ -164,50 +164,17 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         // Roots "start/footprint"; sub-devices "root index:start/footprint"; current "r0" or "s0".
-        QTest::newRow("509/4 fits up to 512") << "509/4"
-                                              << ""
-                                              << ""
-                                              << "508w 509g 512g";
-        QTest::newRow("510/4 runs past 512") << "510/4"
-                                             << ""
-                                             << ""
-                                             << "509w 510r 512r";
-        QTest::newRow("two roots on 20") << "20/2, 18/3"
-                                         << ""
-                                         << ""
-                                         << "18g 19g 20r 21g 22w";
-        QTest::newRow("own sub-device inside its root") << "1/10"
-                                                        << "0:5/2"
-                                                        << ""
-                                                        << "4g 5b 6b 7g 11w";
-        QTest::newRow("another root's sub-device") << "1/10, 100/1"
-                                                   << "1:5/2"
-                                                   << ""
-                                                   << "4g 5r 6r 7g 100g";
-        QTest::newRow("two sub-devices on one channel") << "1/10"
-                                                        << "0:5/1, 0:5/1"
-                                                        << ""
-                                                        << "4g 5r 6g";
-        QTest::newRow("sub-device reaching past 512 is cut") << "1/2"
-                                                             << "0:511/4"
-                                                             << ""
-                                                             << "510w 511g 512g";
-        QTest::newRow("footprint 0 paints nothing") << "7/0"
-                                                    << ""
-                                                    << ""
-                                                    << "6w 7w 8w";
-        QTest::newRow("start 0 with footprint 3") << "0/3"
-                                                  << ""
-                                                  << ""
-                                                  << "1r 2r 3w";
-        QTest::newRow("current root brighter") << "1/2, 3/2"
-                                               << ""
-                                               << "r0"
-                                               << "1G 2G 3g 4g";
-        QTest::newRow("current sub-device brighter") << "1/4"
-                                                     << "0:1/2"
-                                                     << "s0"
-                                                     << "1B 2B 3g 4g";
+        QTest::newRow("509/4 fits up to 512") << "509/4" << "" << "" << "508w 509g 512g";
+        QTest::newRow("510/4 runs past 512") << "510/4" << "" << "" << "509w 510r 512r";
+        QTest::newRow("two roots on 20") << "20/2, 18/3" << "" << "" << "18g 19g 20r 21g 22w";
+        QTest::newRow("own sub-device inside its root") << "1/10" << "0:5/2" << "" << "4g 5b 6b 7g 11w";
+        QTest::newRow("another root's sub-device") << "1/10, 100/1" << "1:5/2" << "" << "4g 5r 6r 7g 100g";
+        QTest::newRow("two sub-devices on one channel") << "1/10" << "0:5/1, 0:5/1" << "" << "4g 5r 6g";
+        QTest::newRow("sub-device reaching past 512 is cut") << "1/2" << "0:511/4" << "" << "510w 511g 512g";
+        QTest::newRow("footprint 0 paints nothing") << "7/0" << "" << "" << "6w 7w 8w";
+        QTest::newRow("start 0 with footprint 3") << "0/3" << "" << "" << "1r 2r 3w";
+        QTest::newRow("current root brighter") << "1/2, 3/2" << "" << "r0" << "1G 2G 3g 4g";
+        QTest::newRow("current sub-device brighter") << "1/4" << "0:1/2" << "s0" << "1B 2B 3g 4g";
     }
     void coloursFollowTheFootprints()
     {
@@ -334,26 +301,20 @@ private slots:
         QTest::addColumn<bool>("descending");
         QTest::addColumn<QString>("sent");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("roots end to end") << "10, 6, 16" << -1 << false << "1:0=0001 2:0=000b 3:0=0011"
-                                          << "1 11 17";
+        QTest::newRow("roots end to end") << "10, 6, 16" << -1 << false << "1:0=0001 2:0=000b 3:0=0011" << "1 11 17";
         QTest::newRow("sub-devices past their root move the next root")
-            << "4[4 4 4], 2" << -1 << false << "1:0=0001 1:1=0001 1:2=0005 1:3=0009 2:0=000d"
-            << "1 1 5 9 13";
+            << "4[4 4 4], 2" << -1 << false << "1:0=0001 1:1=0001 1:2=0005 1:3=0009 2:0=000d" << "1 1 5 9 13";
         QTest::newRow("root without footprint keeps its address")
-            << "0[2 2], 2" << -1 << false << "1:0=0001 1:1=0001 1:2=0003 2:0=0005"
-            << "77 1 3 5";
+            << "0[2 2], 2" << -1 << false << "1:0=0001 1:1=0001 1:2=0003 2:0=0005" << "77 1 3 5";
         QTest::newRow("root without footprint after another")
-            << "3, 0[2], 2" << -1 << false << "1:0=0001 2:0=0004 2:1=0004 3:0=0006"
-            << "1 77 4 6";
-        QTest::newRow("NACK ends the run") << "10, 6, 16" << 1 << false << "1:0=0001 2:0=000b"
-                                           << "1 77 77";
+            << "3, 0[2], 2" << -1 << false << "1:0=0001 2:0=0004 2:1=0004 3:0=0006" << "1 77 4 6";
+        QTest::newRow("NACK ends the run") << "10, 6, 16" << 1 << false << "1:0=0001 2:0=000b" << "1 77 77";
         QTest::newRow("NACK ends the run without footprint") << "10, 0, 16" << 1 << false << "1:0=0001 2:0=000b"
                                                              << "1 77 77";
         QTest::newRow("descending order reverses") << "10, 6, 16" << -1 << true << "3:0=0001 2:0=0011 1:0=0017"
                                                    << "1 17 23";
         QTest::newRow("the universe filled exactly, the next one left")
-            << QStringList(129, QStringLiteral("4")).join(QStringLiteral(", ")) << -1 << false << ""
-            << "";
+            << QStringList(129, QStringLiteral("4")).join(QStringLiteral(", ")) << -1 << false << "" << "";
     }
     void autoPatchAddressesInListOrder()
     {
