@@ -8,8 +8,6 @@
 #include "settings/settings.h"
 
 #include <QComboBox>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -159,35 +157,6 @@ private slots:
         QCOMPARE(request(), sent);
         QVERIFY2(lastLogLine().startsWith(shown(line)), qPrintable(lastLogLine()));
         QVERIFY(dialog->isHidden());
-    }
-
-    // Every parameter a demo device lists for GET and answers with an ACK comes back decoded.
-    void everyListedParameterReads()
-    {
-        QFile file(QStringLiteral(":/simulator/demo.json"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QJsonArray responders = QJsonDocument::fromJson(file.readAll())["interfaces"][0]["responders"].toArray();
-        QStringList failures;
-        int decoded = 0;
-        for (const QJsonValue &responder : responders) {
-            DeviceRecord device(responder["uid"].toString().remove(QLatin1Char(':')).toULongLong(nullptr, 16));
-            readFullDetails(*rig->rdm, device);
-            for (const auto &[pid, parameter] : device.parameters) {
-                if (!(parameter.commandClass & ParameterCommandClass::Get))
-                    continue;
-                GetSetDialog get(nullptr, rig->rdm.get(), true, &device, parameter);
-                rig->log.clear();
-                get.slotOkButtonClick();
-                const QStringList lines = rig->log.toPlainText().split(QLatin1Char('\n'));
-                if (!lines.first().endsWith(QLatin1String("ACK response received")))
-                    continue;
-                ++decoded;
-                if (lines.size() < 2 || lines.last().contains(QLatin1String("(truncated)")))
-                    failures.append(QString::number(device.uid, 16) + QLatin1Char(' ') + QString::number(pid, 16));
-            }
-        }
-        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1String(", "))));
-        QVERIFY2(decoded > 100, qPrintable(QString::number(decoded)));
     }
 
     void signedParameterDescription()
