@@ -1,10 +1,28 @@
-// Settings store: defaults, preserved values and the language setter.
+// Settings store, the language file and the start-up choice of the translation.
 #include "settings/languagefile.h"
 #include "settings/settings.h"
 
 #include <QFile>
+#include <QPixmap>
+#include <QResource>
 #include <QSettings>
 #include <QtTest>
+
+namespace {
+
+QByteArray readFile(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray languageDocument(const char *code)
+{
+    return *code ? QByteArray("<ini device=\"Rb604\">\n <lang>") + code + "</lang>\n</ini>\n"
+                 : QByteArray("<ini device=\"Rb604\">\n <lang/>\n</ini>\n");
+}
+
+} // namespace
 
 class TestSettings : public QObject
 {
@@ -19,66 +37,40 @@ private slots:
     {
         QSettings().clear();
         QFile::remove(languageFileName);
+        QDir().rmdir(languageFileName);
     }
 
-    void defaultsOnAFreshStore_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<quint32>("expected");
-        QTest::addColumn<quint32 (*)()>("getter");
-        QTest::newRow("USB standard") << "USBTimeout/standard" << 5000u << &usbStandardTimeout;
-        QTest::newRow("USB discovery") << "USBTimeout/discovery" << 150000u << &usbDiscoveryTimeout;
-        QTest::newRow("discovery response") << "RDMTimeout/discovery_response" << 2800u << &rdmDiscoveryResponseTimeout;
-        QTest::newRow("discovery any") << "RDMTimeout/discovery_any" << 5800u << &rdmDiscoveryAnyTimeout;
-        QTest::newRow("GET response") << "RDMTimeout/get_response" << 1000000u << &rdmGetResponseTimeout;
-        QTest::newRow("SET response") << "RDMTimeout/set_response" << 1000000u << &rdmSetResponseTimeout;
-        QTest::newRow("missing any") << "RDMTimeout/missing_any" << 3000u << &rdmMissingAnyTimeout;
-        QTest::newRow("response broadcast any") << "RDMTimeout/responsebroadcast_any" << 176u
-                                                << &rdmResponseBroadcastAnyTimeout;
-        QTest::newRow("max length") << "RDMTimeout/max_length" << 1000000u << &rdmMaxLengthTimeout;
-        QTest::newRow("break") << "DMXTimeout/break" << 88u << &dmxBreakTime;
-        QTest::newRow("mark after break") << "DMXTimeout/mab" << 8u << &dmxMabTime;
-        QTest::newRow("interslot") << "DMXTimeout/interslot" << 0u << &dmxInterslotTime;
-        QTest::newRow("wait") << "DMXTimeout/wait" << 100u << &dmxWaitTime;
-        QTest::newRow("current language") << "Language/current_language" << 0u << &currentLanguage;
-    }
     void defaultsOnAFreshStore()
     {
-        QFETCH(QString, key);
-        QFETCH(quint32, expected);
-        using Getter = quint32 (*)();
-        QFETCH(Getter, getter);
-        QVERIFY(!QSettings().contains(key));
         writeDefaultSettings();
-        QVERIFY(QSettings().contains(key));
-        QCOMPARE(getter(), expected);
-        QCOMPARE(QSettings().value(key).toUInt(), expected);
+        QStringList stored;
+        for (const QString &key : QSettings().allKeys()) {
+            const QVariant value = QSettings().value(key);
+            stored << key + QLatin1Char('=')
+                          + (value.userType() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
+                                                                         : value.toString());
+        }
+        QCOMPARE(stored, QStringList({"DMXTimeout/break=88", "DMXTimeout/interslot=0", "DMXTimeout/mab=8",
+                                      "DMXTimeout/wait=100", "Language/current_language=0",
+                                      "Language/supported_languages=English,Polski,Deutsch",
+                                      "RDMTimeout/discovery_any=5800", "RDMTimeout/discovery_response=2800",
+                                      "RDMTimeout/get_response=1000000", "RDMTimeout/max_length=1000000",
+                                      "RDMTimeout/missing_any=3000", "RDMTimeout/responsebroadcast_any=176",
+                                      "RDMTimeout/set_response=1000000", "USBTimeout/discovery=150000",
+                                      "USBTimeout/standard=5000"}));
+        QCOMPARE(rdmResponseBroadcastAnyTimeout(), 176u);
     }
 
-    void fifteenKeysAndTheLanguageList()
-    {
-        writeDefaultSettings();
-        QCOMPARE(QSettings().allKeys().size(), 15);
-        QCOMPARE(supportedLanguages(), QStringList({"English", "Polski", "Deutsch"}));
-    }
-
-    void existingValuesSurvive()
+    void storedValuesSurviveTheDefaults()
     {
         setDmxBreakTime(200);
+        setRdmGetResponseTimeout(4000000000u);
         QSettings().setValue(SettingsKey::supportedLanguages, QStringList{"Deutsch"});
         writeDefaultSettings();
         QCOMPARE(dmxBreakTime(), 200u);
+        QCOMPARE(rdmGetResponseTimeout(), 4000000000u);
         QCOMPARE(supportedLanguages(), QStringList{"Deutsch"});
         QCOMPARE(dmxMabTime(), 8u);
-        QCOMPARE(QSettings().allKeys().size(), 15);
-    }
-
-    void settersStoreWithoutConversion()
-    {
-        setUsbStandardTimeout(1234);
-        setRdmGetResponseTimeout(4000000000u);
-        QCOMPARE(usbStandardTimeout(), 1234u);
-        QCOMPARE(rdmGetResponseTimeout(), 4000000000u);
     }
 
     void missingOrGarbledKeysReadAsZero()
@@ -92,31 +84,82 @@ private slots:
     {
         QTest::addColumn<quint32>("index");
         QTest::addColumn<QByteArray>("file");
-        QTest::newRow("English") << 0u << QByteArray("<ini device=\"Rb604\">\n <lang>en</lang>\n</ini>\n");
-        QTest::newRow("Deutsch") << 2u << QByteArray("<ini device=\"Rb604\">\n <lang>de</lang>\n</ini>\n");
-        QTest::newRow("outside the list") << 5u << QByteArray("<ini device=\"Rb604\">\n <lang/>\n</ini>\n");
+        QTest::newRow("Deutsch") << 2u << languageDocument("de");
+        QTest::newRow("outside the list") << 3u << languageDocument("");
     }
     void setCurrentLanguageWritesTheFile()
     {
         QFETCH(quint32, index);
-        QFETCH(QByteArray, file);
         writeDefaultSettings();
         setCurrentLanguage(index);
         QCOMPARE(currentLanguage(), index);
-        QFile written(languageFileName);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), file);
+        QTEST(readFile(languageFileName), "file");
     }
 
     void anUnwritableLanguageFileStillStoresTheIndex()
     {
+        writeDefaultSettings();
         QVERIFY(QDir().mkdir(languageFileName));
         setCurrentLanguage(1);
         QCOMPARE(currentLanguage(), 1u);
         QVERIFY(QFileInfo(languageFileName).isDir());
+        // Nor can it be read at start: the stored index decides.
+        QCOMPARE(chooseTranslationFile(), QStringLiteral("orv_rdm_controler_pl"));
         QVERIFY(QDir().rmdir(languageFileName));
+    }
+
+    void chooseTranslation_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<quint32>("index");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<QByteArray>("fileAfterwards");
+
+        const QStringList standard{"English", "Polski", "Deutsch"};
+        const QByteArray empty("<ini device=\"Rb604\"><lang></lang></ini>");
+        QTest::newRow("first start writes the stored language") << QByteArray() << standard << 0u
+                                                                 << "orv_rdm_controler_en" << languageDocument("en");
+        QTest::newRow("the file wins over the stored index") << languageDocument("de") << standard << 1u
+                                                             << "orv_rdm_controler_de" << languageDocument("de");
+        QTest::newRow("empty lang element") << empty << standard << 2u << "orv_rdm_controler_" << empty;
+        QTest::newRow("unknown language name on first start") << QByteArray() << QStringList{"English", "Klingon"} << 1u
+                                                               << "orv_rdm_controler_" << languageDocument("");
+        QTest::newRow("index outside the list selects nothing") << QByteArray() << standard << 3u
+                                                                << "orv_rdm_controler_" << languageDocument("");
+        QTest::newRow("malformed file is replaced, not appended to") << QByteArray("<ini><lang>pl") << standard << 0u
+                                                                      << "orv_rdm_controler_en" << languageDocument("en");
+        QTest::newRow("well-formed file without lang falls back to the store")
+            << QByteArray("<ini device=\"Rb604\"/>") << standard << 1u << "orv_rdm_controler_pl"
+            << QByteArray("<ini device=\"Rb604\"/>");
+    }
+    void chooseTranslation()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, languages);
+        QFETCH(quint32, index);
+        writeDefaultSettings();
+        if (!file.isEmpty()) {
+            QFile written(languageFileName);
+            QVERIFY(written.open(QIODevice::WriteOnly));
+            written.write(file);
+        }
+        QSettings().setValue(SettingsKey::supportedLanguages, languages);
+        QSettings().setValue(SettingsKey::currentLanguage, index);
+
+        QTEST(chooseTranslationFile(), "translation");
+        QTEST(readFile(languageFileName), "fileAfterwards");
+    }
+
+    void bundledLook()
+    {
+        QResource sheet(QStringLiteral(":/images/mainStyle.qss"));
+        QCOMPARE(sheet.compressionAlgorithm(), QResource::ZlibCompression);
+        QVERIFY(QString::fromLatin1(sheet.uncompressedData()).contains(QLatin1String("QTabBar::tab:selected {")));
+        for (const char *picture : {":/images/veloria.ico", ":/images/help.png", ":/images/ORV_logo.png"})
+            QVERIFY2(!QPixmap(QString::fromLatin1(picture)).isNull(), picture);
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettings)
+QTEST_MAIN(TestSettings)
 #include "tst_settings.moc"
