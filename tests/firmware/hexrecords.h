@@ -1,7 +1,8 @@
-// Intel HEX lines built with correct checksums, and files holding them.
+// Intel HEX lines with correct checksums, upgrade file streams, and files holding them.
 #pragma once
 
 #include <QByteArray>
+#include <QDataStream>
 #include <QFile>
 #include <QString>
 
@@ -32,10 +33,34 @@ inline QByteArray hexEnd()
     return hexRecord(1, 0, QByteArray());
 }
 
+// A flash image whose bytes differ from their neighbours.
+inline QByteArray patternImage(int size = 262144)
+{
+    QByteArray image(size, '\0');
+    for (int i = 0; i < size; ++i)
+        image[i] = char(i * 13 + i / 1021);
+    return image;
+}
+
+// An upgrade file's stream as it could be written, right or wrong.
+inline QByteArray streamed(const QString &header, const QString &version, const QByteArray &scrambledImage)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << header << version << scrambledImage;
+    return bytes;
+}
+
 inline QString writeTextFile(const QString &name, const QByteArray &text)
 {
     QFile file(name);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
         return QString();
     return name;
+}
+
+inline QByteArray bytesOf(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -6,250 +6,136 @@
 #include "hexrecords.h"
 #include "recordingprompts.h"
 
-#include <QBuffer>
-#include <QDir>
 #include <QTest>
-
-namespace {
-
-QByteArray bytesOf(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Region A's first word, its last word before the checksum, and a value where the checksum goes.
-QByteArray regionAHex()
-{
-    return hexUpper(0x0800) + hexData(0x4000, QByteArray::fromHex("01000000")) + hexUpper(0x0801)
-         + hexData(0xFFF8, QByteArray::fromHex("02000000ffffffff")) + hexEnd();
-}
-
-} // namespace
 
 class FirmwareFilesTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void hexToBin_data();
-    void hexToBin();
-    void upgradeFileLayout();
-    void regionsKeepToTheirRanges();
-    void conversionIsRepeatable();
-    void hexErrorsAreShownAndTheFileIsStillMade();
-    void failedWriteIsReported();
-    void readUpgradeFile_data();
-    void readUpgradeFile();
-    void bootloaderImageFromJune2015();
-    void cancelledBootloaderImageWritesNothing();
-};
+    void hexToBin_data()
+    {
+        QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QByteArray>("stored"); // the 16 bytes at 0x08004000, 0xEE where nothing was stored
 
-void FirmwareFilesTest::hexToBin_data()
-{
-    QTest::addColumn<QByteArray>("hex");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QByteArray>("stored"); // the 16 bytes at 0x08004000, 0xEE where nothing was stored
-
-    const QByteArray upper = hexUpper(0x0800);
-    const QByteArray sixteen = QByteArray::fromHex("000102030405060708090a0b0c0d0e0f");
-    QTest::newRow("blank line before the end record")
-        << upper + hexData(0x4000, "\x01\x02") + "\n" + hexEnd() << -1 << QByteArray("0102eeeeeeeeeeeeeeeeeeeeeeeeeeee");
-    QTest::newRow("no end record") << upper + hexData(0x4000, "\x01\x02") << 0
-                                   << QByteArray("0102eeeeeeeeeeeeeeeeeeeeeeeeeeee");
-    QTest::newRow("end record stops the reading")
-        << upper + hexEnd() + hexData(0x4000, "\x01") << 0 << QByteArray("eeeeeeeeeeeeeeeeeeeeeeeeeeeeeeee");
-    QTest::newRow("no start code") << upper + "X" + hexData(0x4000, "\x01").mid(1) << -2
-                                   << QByteArray("eeeeeeeeeeeeeeeeeeeeeeeeeeeeeeee");
-    QTest::newRow("record around both ends of the range")
-        << upper + hexData(0x3FFF, "\xAA\x01") + hexData(0x400F, "\x0F\xBB") + hexEnd() << 0
-        << QByteArray("01eeeeeeeeeeeeeeeeeeeeeeeeeeee0f");
-    QTest::newRow("without extended address the range is not reached") << hexData(0x4000, "\x01") + hexEnd() << 0
-                                                                         << QByteArray("eeeeeeeeeeeeeeeeeeeeeeeeeeeeeeee");
-    QTest::newRow("extended segment address") << upper + hexRecord(2, 0, "\x10\x00") + hexData(0x4000, "\x01") << -7
-                                              << QByteArray("eeeeeeeeeeeeeeeeeeeeeeeeeeeeeeee");
-    QTest::newRow("start segment address") << upper + hexRecord(3, 0, QByteArray(4, '\0')) << -7
-                                           << QByteArray("eeeeeeeeeeeeeeeeeeeeeeeeeeeeeeee");
-    QTest::newRow("start linear address is ignored")
-        << upper + hexRecord(5, 0, QByteArray::fromHex("08004101")) + hexData(0x4000, "\x01") + hexEnd() << 0
-        << QByteArray("01eeeeeeeeeeeeeeeeeeeeeeeeeeeeee");
-    QTest::newRow("16 data bytes are read whole") << upper + hexData(0x4000, sixteen) + hexEnd() << 0
-                                                  << sixteen.toHex();
-    QTest::newRow("32 data bytes run past the line") << upper + hexData(0x4000, sixteen + sixteen) + hexEnd() << -6
-                                                     << sixteen.toHex();
-    QTest::newRow("data byte not hexadecimal") << upper + ":0240000001G0FF\n" << -6
-                                               << QByteArray("01eeeeeeeeeeeeeeeeeeeeeeeeeeeeee");
-}
-
-void FirmwareFilesTest::hexToBin()
-{
-    QFETCH(QByteArray, hex);
-    QFETCH(int, result);
-    QFETCH(QByteArray, stored);
-    QByteArray destination(16, char(0xEE));
-    QCOMPARE(HexToBin(writeTextFile("in.hex", hex), destination.data(), 0x08004000, 0x0800400F), result);
-    QCOMPARE(destination.toHex(), stored);
-}
-
-void FirmwareFilesTest::upgradeFileLayout()
-{
-    const QByteArray image = flashImageFromHex(writeTextFile("a.hex", regionAHex())).image;
-    const QByteArray file = upgradeFileBytes(image);
-    QCOMPARE(file.size(), 262210);
-    QCOMPARE(file.left(66).toHex(),
-             QByteArray("00000032"
-                        "0052006200360030003400200055007000670072006100640065002000460069006c0065002000480065006100640065"
-                        "0072"
-                        "00000004"
-                        "00300031"
-                        "00040000"));
-    QCOMPARE(file.mid(66).toHex(), scrambled(image).toHex());
-    QCOMPARE(image.mid(0x4000, 4).toHex(), QByteArray("01000000"));
-    // 1 + 2; the file's own value in the checksum word does not count.
-    QCOMPARE(image.mid(0x1FFFC, 4).toHex(), QByteArray("03000000"));
-    QCOMPARE(image.mid(0x3BFFC, 4).toHex(), QByteArray("00000000"));
-}
-
-void FirmwareFilesTest::regionsKeepToTheirRanges()
-{
-    const QByteArray hex = hexUpper(0x0800) + hexData(0x3FFC, QByteArray::fromHex("1111111122222222"))
-                         + hexUpper(0x0801) + hexData(0xFFF8, QByteArray::fromHex("333333334444444455555555"))
-                         + hexUpper(0x0803) + hexData(0xBFF8, QByteArray::fromHex("666666667777777788888888"))
-                         + hexEnd();
-    const QByteArray image = flashImageFromHex(writeTextFile("edges.hex", hex)).image;
-    QCOMPARE(image.size(), 262144);
-    QCOMPARE(image.mid(0x3FF8, 12).toHex(), QByteArray("000000000000000022222222"));
-    QCOMPARE(image.mid(0x1FFF8, 16).toHex(), QByteArray("33333333555555555555555500000000"));
-    QCOMPARE(image.mid(0x3BFF8, 12).toHex(), QByteArray("66666666bbbbbbbb00000000"));
-    // Six words in all: four of data, two checksums.
-    QCOMPARE(image.size() - image.count('\0'), 24);
-}
-
-void FirmwareFilesTest::conversionIsRepeatable()
-{
-    const QString hex = writeTextFile("a.hex", regionAHex());
-    RecordingPrompts prompts;
-    prompts.answers = QStringList{hex, "first.upg", hex, "second.upg"};
-    createUpgradeFile(prompts, "/hex");
-    QCOMPARE(bytesOf("upg.bin").toHex(), flashImageFromHex(hex).image.toHex());
-    createUpgradeFile(prompts, "/hex");
-    QCOMPARE(prompts.asked.mid(0, 2),
-             QStringList({"open|Open File|/hex|Hex (*.hex)", "save|Save File|.|Upg (*.upg)"}));
-    QCOMPARE(prompts.messages, QStringList());
-    QCOMPARE(bytesOf("first.upg").size(), 262210);
-    QCOMPARE(bytesOf("second.upg").toHex(), bytesOf("first.upg").toHex());
-}
-
-void FirmwareFilesTest::hexErrorsAreShownAndTheFileIsStillMade()
-{
-    const QString hex = writeTextFile("blank.hex", hexUpper(0x0800) + hexData(0x4000, "\x01") + "\n" + hexEnd());
-    RecordingPrompts prompts;
-    prompts.answers = QStringList{hex, "partial.upg"};
-    createUpgradeFile(prompts, ".");
-    QCOMPARE(prompts.messages, QStringList({"Error|HexToBin error: -1)", "Error|HexToBin error: -1)"}));
-    QByteArray image;
-    QBuffer file;
-    file.setData(bytesOf("partial.upg"));
-    file.open(QIODevice::ReadOnly);
-    QCOMPARE(::readUpgradeFile(&file, &image), UpgradeFileCheck::Ok);
-    QCOMPARE(image.mid(0x4000, 2).toHex(), QByteArray("0100"));
-}
-
-void FirmwareFilesTest::failedWriteIsReported()
-{
-    const QString hex = writeTextFile("a.hex", regionAHex());
-    RecordingPrompts prompts;
-    prompts.answers = QStringList{hex, "missing/out.upg", hex, "15", "06", "001", "missing/boot.bin"};
-    createUpgradeFile(prompts, ".");
-    createBootloaderImage(prompts, QDate(2015, 6, 20));
-    QCOMPARE(prompts.messages.size(), 2);
-    QVERIFY2(prompts.messages.at(0).startsWith("Error|Cannot write missing/out.upg: "), qPrintable(prompts.messages.at(0)));
-    QVERIFY2(prompts.messages.at(1).startsWith("Error|Cannot write missing/boot.bin: "), qPrintable(prompts.messages.at(1)));
-}
-
-namespace {
-
-QByteArray streamed(const QString &header, const QString &version, const QByteArray &image)
-{
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << header << version << image;
-    return bytes;
-}
-
-QByteArray patternImage(int size)
-{
-    QByteArray image(size, '\0');
-    for (int i = 0; i < size; ++i)
-        image[i] = char(i * 7 + i / 251);
-    return image;
-}
-
-} // namespace
-
-void FirmwareFilesTest::readUpgradeFile_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<UpgradeFileCheck>("check");
-
-    const QString header = "Rb604 Upgrade File Header";
-    const QByteArray image = patternImage(262144);
-    QTest::newRow("empty file") << QByteArray() << UpgradeFileCheck::WrongHeader;
-    QTest::newRow("header misspelt") << streamed("Rb604 Upgrade File header", "01", scrambled(image))
-                                     << UpgradeFileCheck::WrongHeader;
-    QTest::newRow("version 02") << streamed(header, "02", scrambled(image)) << UpgradeFileCheck::WrongVersion;
-    QTest::newRow("image one byte short") << streamed(header, "01", scrambled(image.left(262143)))
-                                          << UpgradeFileCheck::IncompleteImage;
-    QTest::newRow("image cut off in the file") << streamed(header, "01", scrambled(image)).left(262209)
-                                               << UpgradeFileCheck::IncompleteImage;
-    QTest::newRow("image whole") << streamed(header, "01", scrambled(image)) << UpgradeFileCheck::Ok;
-    QTest::newRow("image longer than the flash") << streamed(header, "01", scrambled(image + "tail"))
-                                                 << UpgradeFileCheck::Ok;
-}
-
-void FirmwareFilesTest::readUpgradeFile()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(UpgradeFileCheck, check);
-    QBuffer device(&file);
-    device.open(QIODevice::ReadOnly);
-    QByteArray image;
-    QCOMPARE(::readUpgradeFile(&device, &image), check);
-    if (check == UpgradeFileCheck::Ok)
-        QCOMPARE(image.toHex(), patternImage(262144).toHex());
-}
-
-void FirmwareFilesTest::bootloaderImageFromJune2015()
-{
-    const QByteArray hex = hexUpper(0x0800) + hexData(0x0000, "\xAA\xBB") + hexData(0x3FF0, QByteArray(16, char(0xFF)))
-                         + hexData(0x4000, "\xCC") + hexEnd();
-    RecordingPrompts prompts;
-    prompts.answers = QStringList{writeTextFile("boot.hex", hex), "15", "06", "001", "boot.bin"};
-    createBootloaderImage(prompts, QDate(2015, 6, 20));
-    QCOMPARE(prompts.asked, QStringList({"open|Open File|.|Hex (*.hex)",
-                                         "choose|Production year|Year(YY)|15 of 100",
-                                         "choose|Production mont|Month(MM)|06 of 12",
-                                         "choose|Production number|Number(NNN)|001 of 999",
-                                         "save|Save bootloader bin|Rb604Bootloader_1506001|Bin (*.bin)"}));
-    const QByteArray image = bytesOf("boot.bin");
-    QCOMPARE(image.size(), 16384);
-    QCOMPARE(image.left(2).toHex(), QByteArray("aabb"));
-    QCOMPARE(image.mid(0x3FF0).toHex(), QByteArray("31353036303031000000000000000000"));
-    QCOMPARE(image.size() - image.count('\0'), 9);
-}
-
-void FirmwareFilesTest::cancelledBootloaderImageWritesNothing()
-{
-    const QString hex = writeTextFile("boot.hex", hexUpper(0x0800) + hexData(0, "\xAA") + hexEnd());
-    const QStringList answers{hex, "99", "12", "999", "cancelled.bin"};
-    for (int cancelled = 0; cancelled < answers.size(); ++cancelled) {
-        RecordingPrompts prompts;
-        prompts.answers = answers.mid(0, cancelled);
-        createBootloaderImage(prompts, QDate(2026, 12, 31));
-        QCOMPARE(prompts.asked.size(), cancelled + 1);
-        QVERIFY(!QFile::exists("cancelled.bin"));
+        const QByteArray upper = hexUpper(0x0800);
+        const QByteArray sixteen = QByteArray::fromHex("000102030405060708090a0b0c0d0e0f");
+        const QByteArray untouched(32, 'e');
+        QTest::newRow("blank line before the end record")
+            << upper + hexData(0x4000, "\x01\x02") + "\n" + hexEnd() << -1 << QByteArray("0102eeeeeeeeeeeeeeeeeeeeeeeeeeee");
+        QTest::newRow("end record stops the reading") << upper + hexEnd() + hexData(0x4000, "\x01") << 0 << untouched;
+        QTest::newRow("no start code") << upper + "X" + hexData(0x4000, "\x01").mid(1) << -2 << untouched;
+        QTest::newRow("byte count not hexadecimal") << upper + ":G140000001FF\n" << -3 << untouched;
+        QTest::newRow("address not hexadecimal") << upper + ":014G000001FF\n" << -4 << untouched;
+        QTest::newRow("record around both ends of the range")
+            << upper + hexData(0x3FFF, "\xAA\x01") + hexData(0x400F, "\x0F\xBB") << 0
+            << QByteArray("01eeeeeeeeeeeeeeeeeeeeeeeeeeee0f");
+        QTest::newRow("extended segment address") << upper + hexRecord(2, 0, "\x10\x00") + hexData(0x4000, "\x01") << -7
+                                                  << untouched;
+        QTest::newRow("start linear address is ignored")
+            << upper + hexRecord(5, 0, QByteArray::fromHex("08004101")) + hexData(0x4000, "\x01") + hexEnd() << 0
+            << QByteArray("01eeeeeeeeeeeeeeeeeeeeeeeeeeeeee");
+        QTest::newRow("16 data bytes are read whole") << upper + hexData(0x4000, sixteen) + hexEnd() << 0 << sixteen.toHex();
+        QTest::newRow("32 data bytes run past the line") << upper + hexData(0x4000, sixteen + sixteen) + hexEnd() << -6
+                                                         << sixteen.toHex();
+        QTest::newRow("data byte not hexadecimal") << upper + ":0240000001G0FF\n" << -6
+                                                   << QByteArray("01eeeeeeeeeeeeeeeeeeeeeeeeeeeeee");
     }
-}
+    void hexToBin()
+    {
+        QFETCH(QByteArray, hex);
+        QByteArray destination(16, char(0xEE));
+        QTEST(HexToBin(writeTextFile("in.hex", hex), destination.data(), 0x08004000, 0x0800400F), "result");
+        QTEST(destination.toHex(), "stored");
+    }
+
+    void upgradeFileFromHex()
+    {
+        // Words on both sides of each region's ends, and values where the checksums go.
+        const QString hex = writeTextFile("edges.hex", hexUpper(0x0800) + hexData(0x3FFC, QByteArray::fromHex("1111111122222222"))
+                                          + hexUpper(0x0801) + hexData(0xFFF8, QByteArray::fromHex("333333334444444455555555"))
+                                          + hexUpper(0x0803) + hexData(0xBFF8, QByteArray::fromHex("666666667777777788888888"))
+                                          + hexEnd());
+        RecordingPrompts prompts;
+        prompts.answers = QStringList{hex, "first.upg", hex, "second.upg"};
+        createUpgradeFile(prompts, "/hex");
+        createUpgradeFile(prompts, "/hex");
+        QCOMPARE(prompts.asked.mid(0, 2), QStringList({"open|Open File|/hex|Hex (*.hex)", "save|Save File|.|Upg (*.upg)"}));
+        QCOMPARE(prompts.messages, QStringList());
+
+        const QByteArray image = bytesOf("upg.bin");
+        const QByteArray file = bytesOf("first.upg");
+        QCOMPARE(file.left(66).toHex(),
+                 QByteArray("00000032"
+                            "0052006200360030003400200055007000670072006100640065002000460069006c0065002000480065006100640065"
+                            "0072"
+                            "00000004"
+                            "00300031"
+                            "00040000"));
+        QCOMPARE(file.mid(66).toHex(), scrambled(image).toHex());
+        QCOMPARE(bytesOf("second.upg").toHex(), file.toHex());
+        QCOMPARE(image.size(), 262144);
+        QCOMPARE(image.mid(0x3FF8, 12).toHex(), QByteArray("000000000000000022222222"));
+        // Each checksum is the sum of its region's words; the file's own value in the checksum word does not count.
+        QCOMPARE(image.mid(0x1FFF8, 16).toHex(), QByteArray("33333333555555555555555500000000"));
+        QCOMPARE(image.mid(0x3BFF8, 12).toHex(), QByteArray("66666666bbbbbbbb00000000"));
+        QCOMPARE(image.size() - image.count('\0'), 24);
+    }
+
+    void hexErrorsAreShownAndTheFileIsStillMade()
+    {
+        const QString hex = writeTextFile("blank.hex", hexUpper(0x0800) + hexData(0x4000, "\x01") + "\n" + hexEnd());
+        RecordingPrompts prompts;
+        prompts.answers = QStringList{hex, "partial.upg"};
+        createUpgradeFile(prompts, ".");
+        QCOMPARE(prompts.messages, QStringList({"Error|HexToBin error: -1)", "Error|HexToBin error: -1)"}));
+        QCOMPARE(unscrambled(bytesOf("partial.upg").mid(66)).mid(0x4000, 2).toHex(), QByteArray("0100"));
+    }
+
+    void failedWriteIsReported()
+    {
+        const QString hex = writeTextFile("a.hex", hexUpper(0x0800) + hexData(0x4000, "\x01") + hexEnd());
+        RecordingPrompts prompts;
+        prompts.answers = QStringList{hex, "missing/out.upg", hex, "15", "06", "001", "missing/boot.bin"};
+        createUpgradeFile(prompts, ".");
+        createBootloaderImage(prompts, QDate(2015, 6, 20));
+        QCOMPARE(prompts.messages.size(), 2);
+        QVERIFY2(prompts.messages.at(0).startsWith("Error|Cannot write missing/out.upg: "), qPrintable(prompts.messages.at(0)));
+        QVERIFY2(prompts.messages.at(1).startsWith("Error|Cannot write missing/boot.bin: "), qPrintable(prompts.messages.at(1)));
+    }
+
+    void bootloaderImageFromJune2015()
+    {
+        const QByteArray hex = hexUpper(0x0800) + hexData(0x0000, "\xAA\xBB") + hexData(0x3FF0, QByteArray(16, char(0xFF)))
+                             + hexData(0x4000, "\xCC") + hexEnd();
+        RecordingPrompts prompts;
+        prompts.answers = QStringList{writeTextFile("boot.hex", hex), "15", "06", "001", "boot.bin"};
+        createBootloaderImage(prompts, QDate(2015, 6, 20));
+        QCOMPARE(prompts.asked, QStringList({"open|Open File|.|Hex (*.hex)", "choose|Production year|Year(YY)|15 of 100",
+                                             "choose|Production mont|Month(MM)|06 of 12",
+                                             "choose|Production number|Number(NNN)|001 of 999",
+                                             "save|Save bootloader bin|Rb604Bootloader_1506001|Bin (*.bin)"}));
+        const QByteArray image = bytesOf("boot.bin");
+        QCOMPARE(image.size(), 16384);
+        QCOMPARE(image.left(2).toHex(), QByteArray("aabb"));
+        QCOMPARE(image.mid(0x3FF0).toHex(), QByteArray("31353036303031000000000000000000"));
+        QCOMPARE(image.size() - image.count('\0'), 9);
+    }
+
+    void cancelledBootloaderImageWritesNothing()
+    {
+        const QString hex = writeTextFile("boot.hex", hexUpper(0x0800) + hexData(0, "\xAA") + hexEnd());
+        const QStringList answers{hex, "99", "12", "999", "cancelled.bin"};
+        for (int cancelled = 0; cancelled < answers.size(); ++cancelled) {
+            RecordingPrompts prompts;
+            prompts.answers = answers.mid(0, cancelled);
+            createBootloaderImage(prompts, QDate(2026, 12, 31));
+            QCOMPARE(prompts.asked.size(), cancelled + 1);
+            QVERIFY(!QFile::exists("cancelled.bin"));
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(FirmwareFilesTest)
 #include "tst_firmwarefiles.moc"
