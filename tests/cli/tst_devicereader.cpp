@@ -1,5 +1,6 @@
-// The shared device reading: the order of its GETs, the failure rule and the sub-device search,
-// against the simulated responders of a scenario file.
+// The shared device reading: the order of its GETs, what it stores, the failure rule, the sub-device
+// search and the rig report, against the simulated responders of a scenario file.
+#include "cli/rigreport.h"
 #include "rdm/devicereader.h"
 #include "rdm/parameterids.h"
 #include "rdm/rdm.h"
@@ -94,6 +95,43 @@ private slots:
         // The engine's own lines would say a GET was logged; the full read is quiet.
         QCOMPARE(m_log->toPlainText(), QString());
         QVERIFY(!record.detailsFetched);
+
+        const QJsonObject json = deviceRecordJson(record);
+        QStringList stored;
+        for (const char *field : {"deviceLabel", "manufacturerLabel", "softwareVersionLabel", "dmxStartAddress", "dmxFootprint",
+                                  "personalityCount", "subDeviceCount", "sensorCount", "deviceModelId"})
+            stored << json.value(QLatin1String(field)).toVariant().toString();
+        const auto first = [&json](const char *array, const char *field) {
+            return json.value(QLatin1String(array)).toArray().at(0)[QLatin1String(field)].toVariant().toString();
+        };
+        stored << first("personalities", "description") << first("sensors", "description") << first("sensors", "presentValue")
+               << first("sensors", "lowestValue");
+        for (const QJsonValue &parameter : json.value(QLatin1String("parameters")).toArray()) {
+            if (parameter[QLatin1String("pid")].toInt() >= 0x8000)
+                stored << parameter[QLatin1String("description")].toString();
+        }
+        QCOMPARE(stored, QStringList({"Bench dimmer", "Orv Test Works", "1.2.3", "17", "4", "2", "4", "2", "2561",
+                                      "4 channels", "Heat sink", "44", "-3", "Dimmer curve", "Trim"}));
+    }
+
+    void reportNamesTheResponderThatNeverAnswers()
+    {
+        ResponderBehaviour silent;
+        silent.silent = true;
+        responder(slowProbe).setBehaviour(silent);
+        const QJsonObject report = readRigReport(*m_rdm, {slowProbe, benchDimmer});
+        QStringList devices;
+        for (const QJsonValue &device : report.value(QLatin1String("devices")).toArray()) {
+            devices << QStringLiteral("%1/%2 %3 %4").arg(device[QLatin1String("uid")].toString())
+                           .arg(device[QLatin1String("subDevice")].toInt())
+                           .arg(device[QLatin1String("answered")].toBool() ? "answered" : "silent",
+                                device[QLatin1String("failedGets")].toVariant().toStringList().value(0));
+        }
+        QCOMPARE(devices.join(QLatin1Char('\n')), QStringList({"4F52:00000202/0 silent DEVICE_INFO", "4F52:00000101/0 answered ",
+                                       "4F52:00000101/1 answered DEVICE_HOURS",
+                                                "4F52:00000101/2 answered DEVICE_HOURS", "4F52:00000101/7 answered DEVICE_HOURS"})
+                                                   .join(QLatin1Char('\n')));
+        QVERIFY(!everyDeviceAnswered(report));
     }
 
     void failedGetKeepsTheOldValue_data()
