@@ -10,6 +10,7 @@
 #include "firmware/firmwareprompts.h"
 #include "firmware/firmwareupdate.h"
 #include "firmware/upgradefile.h"
+#include "mainwindow/colouredtext.h"
 #include "mainwindow/dialog_info.h"
 #include "parameterdialog/flowlayout.h"
 #include "patchgrid/droptablewidget.h"
@@ -49,12 +50,6 @@ constexpr int modalRecheckMs = 100;
 
 // Tab indexes of the central tab widget.
 enum Tab { OverviewTab = 0, PatchGridTab = 1, SensorsTab = 2, ParametersTab = 3 };
-
-
-QString coloured(const char *colour, const QString &text)
-{
-    return QStringLiteral("<font color='%1'>").arg(QLatin1String(colour)) + text + QStringLiteral("</font>");
-}
 
 // The text as one byte per character, or nothing when a character has no 8-bit code.
 std::optional<QByteArray> latin1Bytes(const QString &text)

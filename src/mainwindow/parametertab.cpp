@@ -2,6 +2,7 @@
 // parameter dialog they open.
 #include "mainwindow/orv_rdm_controller.h"
 
+#include "mainwindow/colouredtext.h"
 #include "mainwindow/valuetablewidgetitem.h"
 #include "parameterdialog/getsetdialog.h"
 #include "rdm/devicereader.h"
@@ -11,15 +12,6 @@
 #include "usb/usbdevice.h"
 
 #include <QHeaderView>
-
-namespace {
-
-QString colouredHtml(const char *colour, const QString &html)
-{
-    return QStringLiteral("<font color='%1'>").arg(QLatin1String(colour)) + html + QStringLiteral("</font>");
-}
-
-} // namespace
 
 void Orv_RDM_Controller::fillParameterList(DeviceRecord *record)
 {
@@ -31,10 +23,10 @@ void Orv_RDM_Controller::fillParameterList(DeviceRecord *record)
     for (const auto &[pid, parameter] : record->parameters) {
         const QString description = parameter.description.toHtmlEscaped();
         if (parameter.highlighted == 1) {
-            highlighted += colouredHtml("black", description + QStringLiteral(", "));
+            highlighted += coloured("black", description + QStringLiteral(", "));
             black.push_back(&parameter);
         } else {
-            others += colouredHtml("blue", description) + QStringLiteral(", ");
+            others += coloured("blue", description) + QStringLiteral(", ");
             blue.push_back(&parameter);
         }
     }
@@ -87,7 +79,7 @@ void Orv_RDM_Controller::showPidDescription(const ParameterRecord &parameter)
     if (usbLink->checkConnection() != 0)
         return;
     clearPidDescription();
-    ui->labelOptionsPid->setText(colouredHtml("green", parameter.description.toHtmlEscaped()));
+    ui->labelOptionsPid->setText(coloured("green", parameter.description.toHtmlEscaped()));
     ui->lineEditOptions->setText(QStringLiteral("0x")
                                  + QString::number(parameter.pid, 16).toUpper().rightJustified(4, QLatin1Char('0')));
     ui->pushButtonRDMGet->setEnabled(parameter.commandClass != ParameterCommandClass::Set);
@@ -125,7 +117,7 @@ void Orv_RDM_Controller::showPidDescription(const ParameterRecord &parameter)
 
 void Orv_RDM_Controller::clearPidDescription()
 {
-    ui->labelOptionsPid->setText(colouredHtml("red", tr("No PID Selected")));
+    ui->labelOptionsPid->setText(coloured("red", tr("No PID Selected")));
     ui->lineEditOptions->clear();
     ui->pushButtonRDMGet->setEnabled(false);
     ui->pushButtonRDMSet->setEnabled(false);
