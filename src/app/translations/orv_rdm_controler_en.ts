@@ -1168,20 +1168,12 @@
         <translation>Parameters:</translation>
     </message>
     <message>
-        <source>background: lightblue;</source>
-        <translation>background: lightblue;</translation>
-    </message>
-    <message>
         <source>Device Control..</source>
         <translation>Device Control..</translation>
     </message>
     <message>
         <source>Auto Patch</source>
         <translation>Auto Patch</translation>
-    </message>
-    <message>
-        <source>background: transparent;border: none</source>
-        <translation>background: transparent;border: none</translation>
     </message>
     <message>
         <source>Avaible sensors:</source>
