@@ -15,12 +15,12 @@
 #include "rdm/parameterids.h"
 #include "rdm/recordjson.h"
 #include "rdm/uidtext.h"
+#include "settings/savefile.h"
 #include "usb/bytereader.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QTextStream>
 #include <cstdio>
 
@@ -230,10 +230,8 @@ int snapshot(const CommandLine &commandLine, const QString &interfaceText, CliSe
     if (reportLoss(session, err))
         return CliExit::InterfaceLost;
     const QString path = commandLine.files.constFirst();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(scenario).toJson(QJsonDocument::Indented)) < 0
-        || !file.commit())
-        return failWith(err, CliExit::CannotWrite, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    if (QString error; !saveBytes(path, QJsonDocument(scenario).toJson(QJsonDocument::Indented), &error))
+        return failWith(err, CliExit::CannotWrite, QStringLiteral("cannot write %1: %2").arg(path, error));
     err << QStringLiteral("%1 device(s) written to %2").arg(uids.size()).arg(path) << '\n';
     return CliExit::Success;
 }

@@ -4,6 +4,7 @@
 #include "firmware/firmwareprompts.h"
 #include "firmware/hextobin.h"
 #include "firmware/upgradefile.h"
+#include "settings/savefile.h"
 
 
 namespace {

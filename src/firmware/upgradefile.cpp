@@ -4,12 +4,12 @@
 #include "firmware/blockscrambler.h"
 #include "firmware/firmwareprompts.h"
 #include "firmware/hextobin.h"
+#include "settings/savefile.h"
 #include "usb/bytereader.h"
 
 #include <QBuffer>
 #include <QDataStream>
 #include <QDebug>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace {
@@ -76,15 +76,6 @@ UpgradeFileCheck readUpgradeFile(QIODevice *device, QByteArray *image)
     *image = scrambled.left(FlashLayout::imageSize);
     unscrambleBlock(image->data(), int(image->size()));
     return UpgradeFileCheck::Ok;
-}
-
-bool saveBytes(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *error = file.errorString();
-    return false;
 }
 
 void createUpgradeFile(FirmwarePrompts &prompts, const QString &hexDirectory)

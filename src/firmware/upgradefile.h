@@ -45,8 +45,5 @@ enum class UpgradeFileCheck { Ok, WrongHeader, WrongVersion, IncompleteImage };
 // The checks come in file order, so the first thing wrong is the one reported.
 UpgradeFileCheck readUpgradeFile(QIODevice *device, QByteArray *image);
 
-// Replaces the file at path with bytes in one step; false with the reason in *error otherwise.
-bool saveBytes(const QString &path, const QByteArray &bytes, QString *error);
-
 // Asks for a HEX file and an output name and writes the upgrade file and the plain side file.
 void createUpgradeFile(FirmwarePrompts &prompts, const QString &hexDirectory);

@@ -3,8 +3,7 @@
 
 #include "rdm/rdm.h"
 #include "rdm/vocabulary.h"
-
-#include <QSaveFile>
+#include "settings/savefile.h"
 
 void SensorHistory::add(quint8 sensor, const QDateTime &time, qint16 value)
 {
@@ -96,11 +95,5 @@ QByteArray sensorHistoryCsv(const DeviceRecord &record, const SensorHistory &his
 bool writeSensorHistoryCsv(const QString &path, const DeviceRecord &record, const SensorHistory &history,
                            QString *error)
 {
-    QSaveFile file(path);
-    const QByteArray csv = sensorHistoryCsv(record, history);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return saveBytes(path, sensorHistoryCsv(record, history), error);
 }

@@ -1,12 +1,12 @@
 // Reading and writing the language file.
 #include "settings/languagefile.h"
 
+#include "settings/savefile.h"
 #include "settings/settings.h"
 
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
-#include <QSaveFile>
 #include <QTranslator>
 
 namespace {
@@ -55,11 +55,8 @@ QString storedLanguageCode()
 
 bool writeLanguageFile(const QString &code)
 {
-    QSaveFile file(languageFileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(languageDocument(code).toString(1).toLocal8Bit());
-    return file.commit();
+    QString error;
+    return saveBytes(languageFileName, languageDocument(code).toString(1).toLocal8Bit(), &error);
 }
 
 QString chooseTranslationFile()
