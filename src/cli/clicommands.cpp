@@ -53,11 +53,6 @@ QString deviceText(quint64 uid, quint16 subDevice)
     return subDevice == 0 ? uidText(uid) : QStringLiteral("%1 sub-device %2").arg(uidText(uid)).arg(subDevice);
 }
 
-QString pidText(quint16 pid)
-{
-    return QStringLiteral("0x") + QString::number(pid, 16).toUpper().rightJustified(4, QLatin1Char('0'));
-}
-
 // A transaction result in words, without the response record's reason.
 QString resultWords(int result)
 {
@@ -174,7 +169,7 @@ int transaction(const CommandLine &commandLine, CliSession &session, QTextStream
         const QJsonObject outcome{
             {QStringLiteral("uid"), uidText(commandLine.uid)},
             {QStringLiteral("subDevice"), commandLine.subDevice},
-            {QStringLiteral("pid"), pidText(commandLine.pid)},
+            {QStringLiteral("pid"), hexText(commandLine.pid, 4)},
             {QStringLiteral("result"), result},
             {QStringLiteral("data"), answered ? QJsonValue(QString::fromLatin1(answer.toHex())) : QJsonValue()},
             {QStringLiteral("value"), value.isEmpty() ? QJsonValue() : QJsonValue(value)},
@@ -194,7 +189,7 @@ int transaction(const CommandLine &commandLine, CliSession &session, QTextStream
     if (result != 0) {
         return failWith(err, CliExit::RdmFailure,
                         QStringLiteral("%1 of %2 to %3 failed: %4")
-                            .arg(isSet ? QStringLiteral("SET") : QStringLiteral("GET"), pidText(commandLine.pid),
+                            .arg(isSet ? QStringLiteral("SET") : QStringLiteral("GET"), hexText(commandLine.pid, 4),
                                  deviceText(commandLine.uid, commandLine.subDevice), failureWords(rdm, result)));
     }
     return CliExit::Success;

@@ -2,6 +2,7 @@
 #include "cli/rigcheck.h"
 
 #include "cli/reportfile.h"
+#include "rdm/uidtext.h"
 
 #include <QJsonObject>
 #include <algorithm>
@@ -80,8 +81,7 @@ void addVersionProblems(const QJsonArray &devices, QStringList *problems)
                                             device.value(QLatin1String("deviceModelId")).toInt()};
         const QString label = device.value(QLatin1String("softwareVersionLabel")).toString();
         const qint64 versionId = qint64(device.value(QLatin1String("softwareVersionId")).toDouble());
-        const QString version = QStringLiteral("0x") + QString::number(versionId, 16).toUpper().rightJustified(8, QLatin1Char('0'))
-                                + (label.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(label));
+        const QString version = hexText(versionId, 8) + (label.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(label));
         if (!models.count(model))
             order.push_back(model);
         auto &versions = models[model];

@@ -68,11 +68,6 @@ constexpr quint8 firstSelfTest = 1;
 constexpr quint8 lastSelfTest = 0xFE;
 constexpr quint8 statusAdvisory = 2;
 
-QString hexText(quint32 value, int digits)
-{
-    return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
-}
-
 bool lists(const DeviceRecord &record, quint16 pid)
 {
     return record.parameters.count(pid) != 0;

@@ -7,6 +7,7 @@
 #include "parameterdialog/getsetdialog.h"
 #include "rdm/devicereader.h"
 #include "rdm/rdm.h"
+#include "rdm/uidtext.h"
 #include "rdm/vocabulary.h"
 #include "ui_orv_rdm_controller.h"
 #include "usb/usbdevice.h"
@@ -80,8 +81,7 @@ void Orv_RDM_Controller::showPidDescription(const ParameterRecord &parameter)
         return;
     clearPidDescription();
     ui->labelOptionsPid->setText(coloured("green", parameter.description.toHtmlEscaped()));
-    ui->lineEditOptions->setText(QStringLiteral("0x")
-                                 + QString::number(parameter.pid, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    ui->lineEditOptions->setText(hexText(parameter.pid, 4));
     ui->pushButtonRDMGet->setEnabled(parameter.commandClass != ParameterCommandClass::Set);
     ui->pushButtonRDMSet->setEnabled(parameter.commandClass != ParameterCommandClass::Get);
     ui->textEditPIDDescription->setEnabled(true);

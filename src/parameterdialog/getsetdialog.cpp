@@ -7,6 +7,7 @@
 #include "rdm/devicerecord.h"
 #include "rdm/parameterids.h"
 #include "rdm/rdm.h"
+#include "rdm/uidtext.h"
 #include "usb/bytereader.h"
 #include "usb/bytewriter.h"
 
@@ -91,14 +92,6 @@ void writeElement(ByteWriter &writer, quint32 value, int size)
 int clampToInt(qint64 value)
 {
     return int(std::clamp<qint64>(value, INT_MIN, INT_MAX));
-}
-
-QString pidText(quint16 pid)
-{
-    return QStringLiteral("0x%1")
-        .arg(pid, 4, 16, QLatin1Char('0'))
-        .toUpper()
-        .replace(QLatin1String("0X"), QLatin1String("0x"));
 }
 
 // The GET PIDs whose request carries no parameter data.
@@ -186,7 +179,7 @@ GetSetDialog::GetSetDialog(
 
     m_pidLabel->setObjectName(QStringLiteral("labelPid"));
     m_pidLabel->setTextFormat(Qt::RichText);
-    m_pidLabel->setText(QLatin1String("<font color='green'>") + pidText(m_parameter.pid) + QLatin1String("</font>"));
+    m_pidLabel->setText(QLatin1String("<font color='green'>") + hexText(m_parameter.pid, 4) + QLatin1String("</font>"));
     QFont pidFont = m_pidLabel->font();
     pidFont.setPointSize(8);
     m_pidLabel->setFont(pidFont);
@@ -510,7 +503,7 @@ void GetSetDialog::buildGetForm()
         QList<ComboItem> items;
         for (const auto &[parameterPid, parameter] : m_record->parameters) {
             if (isManufacturerSpecificPid(parameterPid))
-                items.append({parameter.description + QLatin1String(" (") + pidText(parameterPid) + QLatin1Char(')'),
+                items.append({parameter.description + QLatin1String(" (") + hexText(parameterPid, 4) + QLatin1Char(')'),
                     parameterPid});
         }
         addComboRow(items, tr("Parameter:"), 0);

@@ -4,6 +4,7 @@
 #include "rdm/parameterids.h"
 #include "rdm/parameterrecord.h"
 #include "rdm/standardparameters.h"
+#include "rdm/uidtext.h"
 #include "rdm/vocabulary.h"
 #include "usb/bytereader.h"
 
@@ -36,12 +37,6 @@ int byteCount(Number number)
 QString decimal(qint64 value)
 {
     return QString::number(value);
-}
-
-// "0x" and upper-case digits, zero-padded to `digits`.
-QString hexText(qint64 value, int digits)
-{
-    return QLatin1String("0x") + QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
 }
 
 // A code's text followed by the code, as " (0x01)".

@@ -1,4 +1,4 @@
-// Conversion of UIDs to and from their "MMMM:DDDDDDDD" text.
+// Conversion of UIDs to and from their "MMMM:DDDDDDDD" text, and of codes to hexadecimal text.
 #include "rdm/uidtext.h"
 
 #include <QRegularExpression>
@@ -9,6 +9,11 @@ QString uidText(quint64 uid)
         .arg((uid >> 32) & 0xFFFF, 4, 16, QLatin1Char('0'))
         .arg(uid & 0xFFFFFFFF, 8, 16, QLatin1Char('0'))
         .toUpper();
+}
+
+QString hexText(qint64 value, int digits)
+{
+    return QLatin1String("0x") + QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
 }
 
 std::optional<quint64> parseUidText(const QString &text)

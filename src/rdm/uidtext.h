@@ -1,4 +1,4 @@
-// UIDs written the way technicians read them off a fixture's label: "MMMM:DDDDDDDD".
+// UIDs and codes written the way technicians read them off a fixture's label: "MMMM:DDDDDDDD", "0x00FF".
 #pragma once
 
 #include <QString>
@@ -8,3 +8,5 @@
 QString uidText(quint64 uid);
 // The same form, either letter case; nothing for any other text.
 std::optional<quint64> parseUidText(const QString &text);
+// "0x" and upper-case digits, zero-padded to `digits`.
+QString hexText(qint64 value, int digits);
