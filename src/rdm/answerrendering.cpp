@@ -7,6 +7,7 @@
 #include "rdm/uidtext.h"
 #include "rdm/vocabulary.h"
 #include "usb/bytereader.h"
+#include "usb/bytewriter.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -307,7 +308,9 @@ public:
     static void text(AnswerLine &line, const QString &label) { line.textField(label); }
     static QString languageCode(const AnswerLine &line, qint64 code)
     {
-        return line.deviceText(QByteArray(1, char(code >> 8)) + char(code & 0xFF));
+        QByteArray letters;
+        ByteWriter(&letters).u16(quint16(code));
+        return line.deviceText(letters);
     }
     static void languageCapabilities(AnswerLine &line)
     {
