@@ -2,6 +2,7 @@
 #include "firmware/upgrader.h"
 
 #include "firmware/upgradefile.h"
+#include "usb/bytereader.h"
 #include "usb/usbdevice.h"
 
 #include <QDebug>
@@ -30,13 +31,6 @@ static_assert(FlashLayout::regionSize % pageSize == 0, "region A is written in w
 bool isBootloaderSerial(const QByteArray &serial)
 {
     return serial.size() == bootloaderSerialLength && serial.at(bootloaderSerialLength - 1) == 'b';
-}
-
-// The text up to its first zero byte, or all of it.
-QString textOf(const QByteArray &bytes)
-{
-    const qsizetype end = bytes.indexOf('\0');
-    return QString::fromLatin1(end < 0 ? bytes : bytes.left(end));
 }
 
 } // namespace
@@ -101,7 +95,7 @@ void Upgrader::upgrade()
         return;
     }
     const QByteArray serial = usb->readSerialNumber();
-    emit sendText(textOf(serial));
+    emit sendText(latin1Text(serial));
     if (!showBootloaderVersion()) {
         emit sendText(tr("Bootloader Version Read Error"));
         return;
@@ -113,7 +107,7 @@ void Upgrader::upgrade()
         if (!switchToBootloader(serial))
             return;
     } else {
-        emit sendText(tr("Serial:") + textOf(usb->readSerialNumber()));
+        emit sendText(tr("Serial:") + latin1Text(usb->readSerialNumber()));
         return;
     }
 
@@ -146,8 +140,8 @@ bool Upgrader::showBootloaderVersion()
     QByteArray block(versionBlockSize, '\0');
     if (usb->readMemory(block.data(), bootloaderVersionAddress, versionBlockSize) != 0)
         return false;
-    emit sendText(textOf(block.left(versionTextSize)));
-    emit sendText(textOf(block.mid(versionTextSize)));
+    emit sendText(latin1Text(block.left(versionTextSize)));
+    emit sendText(latin1Text(block.mid(versionTextSize)));
     return true;
 }
 
@@ -168,7 +162,7 @@ bool Upgrader::switchToBootloader(const QByteArray &serial)
     usb->disconnectDevice();
     emit sendText(tr("Connect"));
     usb->connectDevice(connection);
-    emit sendText(tr("Serial:") + textOf(usb->readSerialNumber()));
+    emit sendText(tr("Serial:") + latin1Text(usb->readSerialNumber()));
     return true;
 }
 

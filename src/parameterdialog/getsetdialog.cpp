@@ -134,13 +134,6 @@ constexpr quint16 getWithoutData[] = {
     Pid::PresetPlayback,
 };
 
-// Latin-1 text up to the first zero byte, as responders pad their labels.
-QString textUpToZero(const QByteArray &bytes)
-{
-    const qsizetype end = bytes.indexOf('\0');
-    return QString::fromLatin1(end < 0 ? bytes : bytes.left(end));
-}
-
 bool isGetWithoutData(quint16 pid)
 {
     return std::find(std::begin(getWithoutData), std::end(getWithoutData), pid) != std::end(getWithoutData);
@@ -550,7 +543,7 @@ void GetSetDialog::buildSetForm()
         return;
     case Pid::DeviceLabel: {
         const QByteArray label = currentValue(&RDM::getDeviceLabel).value_or(QByteArray());
-        addLineEditRow(32, tr("Device label:"), textUpToZero(label));
+        addLineEditRow(32, tr("Device label:"), latin1Text(label));
         return;
     }
     case Pid::Language:
@@ -681,7 +674,7 @@ void GetSetDialog::buildDataTypeForm()
     }
     if (dataType == DataType::String) {
         m_usesText = true;
-        addLineEditRow(byteCount, QString(), textUpToZero(current));
+        addLineEditRow(byteCount, QString(), latin1Text(current));
         return;
     }
 

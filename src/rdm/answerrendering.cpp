@@ -132,8 +132,7 @@ public:
     // Bytes as Latin-1 characters up to the first zero byte, made safe for the format.
     QString deviceText(const QByteArray &bytes) const
     {
-        const qsizetype end = bytes.indexOf('\0');
-        const QString text = QString::fromLatin1(end < 0 ? bytes : bytes.left(end));
+        const QString text = latin1Text(bytes);
         if (isRichText())
             return text.toHtmlEscaped();
         QString shown;

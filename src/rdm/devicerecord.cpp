@@ -21,13 +21,6 @@ ByteReader answerReader(const quint8 *data, int length)
     return ByteReader(reinterpret_cast<const char *>(data), length);
 }
 
-// Devices pad texts with zero bytes; the text ends at the first one.
-QString latin1Text(const QByteArray &bytes)
-{
-    const qsizetype end = bytes.indexOf('\0');
-    return QString::fromLatin1(bytes.constData(), end < 0 ? bytes.size() : end);
-}
-
 // A start address beyond the last slot means the device has none.
 quint16 startAddressOrNone(quint16 address)
 {

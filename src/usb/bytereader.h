@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QtEndian>
 
 class ByteReader
@@ -52,3 +53,10 @@ private:
     int m_position = 0;
     bool m_ok = true;
 };
+
+// Devices pad texts with zero bytes; the text ends at the first one.
+inline QString latin1Text(const QByteArray &bytes)
+{
+    const qsizetype end = bytes.indexOf('\0');
+    return QString::fromLatin1(bytes.constData(), end < 0 ? bytes.size() : end);
+}
