@@ -460,16 +460,15 @@ void Orv_RDM_Controller::slotpushButtonFullDiscovery(bool)
     QList<quint64> uids;
     if (discoverLine(*rdm, DiscoveryRun::Full, nullptr, &uids) < 0)
         return;
-    const int found = int(uids.size());
     for (const quint64 uid : std::as_const(uids)) {
         devices.push_back(readDiscoveredDevice(*rdm, uid));
         discoverSubDevices(devices.back().get());
     }
     auto newModel = std::make_unique<TreeModel>(devices, subDeviceRecords);
-    if (found > 0)
+    if (!devices.empty())
         newModel->addDetailLinesToFirstDevice();
     showModel(std::move(newModel));
-    if (found > 0)
+    if (!devices.empty())
         selectFirstDevice();
 }
 
@@ -498,7 +497,6 @@ void Orv_RDM_Controller::slotpushButtonAddDiscovery(bool)
     QList<quint64> uids;
     if (discoverLine(*rdm, DiscoveryRun::Additional, nullptr, &uids) < 0)
         return;
-    const int found = int(uids.size());
     if (!model)
         showModel(std::make_unique<TreeModel>());
 
@@ -518,7 +516,7 @@ void Orv_RDM_Controller::slotpushButtonAddDiscovery(bool)
         }
         model->addDetailLines(rootIndex);
     }
-    if (found > 0 && listWasEmpty && !devices.empty())
+    if (listWasEmpty && !devices.empty())
         selectFirstDevice();
 }
 
