@@ -60,6 +60,8 @@ private slots:
                                                           << "get interface 0 additional" + device + "0051 sub 0 data [8001]";
         QTest::newRow("set to all sub-devices") << "set 1234:56789ABC DMX_START_ADDRESS --sub 65535 --data=0021"
                                                 << "set interface 0 additional" + device + "00f0 sub 65535 data [0021]";
+        QTest::newRow("set to a broadcast UID") << "set 1234:FFFFFFFF IDENTIFY_DEVICE --data 01"
+                                                << "set interface 0 additional uid 1234ffffffff pid 1000 sub 0 data [01]";
         QTest::newRow("data as long as a packet carries") << "set 1234:56789ABC DEVICE_LABEL --data " + QString(462, 'a')
                                                           << "set interface 0 additional" + device + "0082 sub 0 data [" + QString(462, 'a') + "]";
         QTest::newRow("batch from a file, going on") << "batch --keep-going rig.txt"
@@ -76,10 +78,24 @@ private slots:
         const QString badSubDevice = QStringLiteral("bad sub-device \"%1\": expected 0 to 512");
         const QString badInterval = QStringLiteral("bad interval \"%1\": expected 0 to 86400 seconds, at most 3 decimals");
         QTest::newRow("no command") << QString() << "no command given";
-        QTest::newRow("get without arguments") << "get" << "get needs UID and PID, 0 given";
-        QTest::newRow("info with two UIDs") << "info 1234:56789ABC 1234:56789ABD" << "info needs UID, 2 given";
-        QTest::newRow("report with an argument") << "report now" << "report takes no arguments, 1 given";
-        QTest::newRow("batch of two files") << "batch a.txt b.txt" << "batch takes at most FILE, 2 given";
+        const struct { const char *arguments, *error; } counts[] = {
+            {"list all", "list takes no arguments, 1 given"},
+            {"discover all", "discover takes no arguments, 1 given"},
+            {"info", "info needs UID, 0 given"},
+            {"info 1234:56789ABC 1234:56789ABD", "info needs UID, 2 given"},
+            {"get", "get needs UID and PID, 0 given"},
+            {"get 1234:56789ABC DEVICE_INFO 1", "get needs UID and PID, 3 given"},
+            {"set 1234:56789ABC", "set needs UID and PID, 1 given"},
+            {"report now", "report takes no arguments, 1 given"},
+            {"batch a.txt b.txt", "batch takes at most FILE, 2 given"},
+            {"snapshot", "snapshot needs FILE, 0 given"},
+            {"diff old.json", "diff needs OLD and NEW, 1 given"},
+            {"diff a.json b.json c.json", "diff needs OLD and NEW, 3 given"},
+            {"check a.json b.json", "check takes at most REPORT, 2 given"},
+            {"watch", "watch needs UID, 0 given"},
+        };
+        for (const auto &count : counts)
+            QTest::newRow(count.arguments) << count.arguments << count.error;
         QTest::newRow("unknown option as typed") << "discover --fast" << "unknown option \"--fast\"";
         QTest::newRow("JSON for a report") << "report --json" << "report does not take --json";
         QTest::newRow("interval is watch's own") << "info 7FF2:00000B01 --interval 1" << "info does not take --interval";
@@ -96,6 +112,7 @@ private slots:
                                                            << badData.arg(QString(464, 'a'));
         QTest::newRow("sub-device beyond 512") << "info 1234:56789ABC --sub 513" << badSubDevice.arg("513");
         QTest::newRow("all sub-devices only for set") << "info 1234:56789ABC --sub 65535" << badSubDevice.arg("65535");
+        QTest::newRow("no GET of all sub-devices") << "get 1234:56789ABC DEVICE_INFO --sub 65535" << badSubDevice.arg("65535");
         QTest::newRow("interval above a day") << "watch 7FF2:00000B01 --interval 86400.001" << badInterval.arg("86400.001");
         QTest::newRow("interval below a millisecond") << "watch 7FF2:00000B01 --interval 0.0005" << badInterval.arg("0.0005");
         QTest::newRow("no readings") << "watch 7FF2:00000B01 --count 0" << "bad count \"0\": expected 1 or more readings";
