@@ -4,12 +4,13 @@
 #include "rdm/devicereader.h"
 #include "rdm/parameterids.h"
 #include "rdm/rdm.h"
+#include "rdm/realtimeclock.h"
 #include "rdm/recordjson.h"
 #include "rdm/uidtext.h"
 #include "usb/bytereader.h"
 #include "usb/bytewriter.h"
 
-#include <QDate>
+#include <QDateTime>
 #include <QJsonArray>
 #include <QRegularExpression>
 
@@ -113,13 +114,8 @@ QJsonValue decoded(const QByteArray &data, ValueKind kind)
     case ValueKind::Text:
         return QString::fromLatin1(data);
     case ValueKind::Clock: {
-        const int year = reader.u16();
-        const int month = reader.u8();
-        const int day = reader.u8();
-        const int hour = reader.u8();
-        const int minute = reader.u8();
-        const int second = reader.u8();
-        const QDateTime clock(QDate(year, month, day), QTime(hour, minute, second));
+        const RealTimeClock fields = RealTimeClock::read(reader);
+        const QDateTime clock(fields.date(), fields.time());
         return reader.ok() && clock.isValid() ? QJsonValue(clock.toString(Qt::ISODate)) : QJsonValue();
     }
     case ValueKind::LanguageCodes: {

@@ -7,6 +7,7 @@
 #include "rdm/devicerecord.h"
 #include "rdm/parameterids.h"
 #include "rdm/rdm.h"
+#include "rdm/realtimeclock.h"
 #include "rdm/uidtext.h"
 #include "usb/bytereader.h"
 #include "usb/bytewriter.h"
@@ -603,21 +604,17 @@ void GetSetDialog::buildSetForm()
         addStateCombo(&RDM::getPanTiltSwap, offOn, tr("Pan tilt swap:"));
         return;
     case Pid::RealTimeClock: {
-        ByteReader clock(currentValue(&RDM::getRealTimeClock).value_or(QByteArray()));
-        const int year = clock.u16();
-        const int month = clock.u8();
-        const int day = clock.u8();
-        const int hour = clock.u8();
-        const int minute = clock.u8();
-        const int second = clock.u8();
+        ByteReader reader(currentValue(&RDM::getRealTimeClock).value_or(QByteArray()));
+        RealTimeClock clock = RealTimeClock::read(reader);
         // A clock answer cut short fills nothing.
-        const bool whole = clock.ok();
-        addSpinBoxRow(2003, 65535, tr("Year:"), whole ? year : 0);
-        addSpinBoxRow(1, 12, tr("Month:"), whole ? month : 0);
-        addSpinBoxRow(1, 31, tr("Day:"), whole ? day : 0);
-        addSpinBoxRow(0, 23, tr("Hour:"), whole ? hour : 0);
-        addSpinBoxRow(0, 59, tr("Minute:"), whole ? minute : 0);
-        addSpinBoxRow(0, 59, tr("Second:"), whole ? second : 0);
+        if (!reader.ok())
+            clock = RealTimeClock();
+        addSpinBoxRow(2003, 65535, tr("Year:"), clock.year);
+        addSpinBoxRow(1, 12, tr("Month:"), clock.month);
+        addSpinBoxRow(1, 31, tr("Day:"), clock.day);
+        addSpinBoxRow(0, 23, tr("Hour:"), clock.hour);
+        addSpinBoxRow(0, 59, tr("Minute:"), clock.minute);
+        addSpinBoxRow(0, 59, tr("Second:"), clock.second);
         return;
     }
     case Pid::IdentifyDevice:

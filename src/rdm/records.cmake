@@ -5,6 +5,7 @@ target_sources(orv_app PRIVATE
     standardparameters.h standardparameters.cpp
     sensorrecord.h personalityrecord.h parameterrecord.h
     devicerecord.h devicerecord.cpp
+    realtimeclock.h
     devicerequests.cpp
     answerrendering.h answerrendering.cpp
 )
