@@ -1,6 +1,7 @@
 // The simulated USB bus behind the UsbBackend seam.
 #include "simulator/simulatedbackend.h"
 
+#include "simulator/boundedlist.h"
 #include "usb/interfaceids.h"
 
 #include <QMutexLocker>
@@ -188,8 +189,9 @@ int SimulatedBackend::controlTransfer(UsbHandle *handle, quint8 requestType, qui
         record.result = target.unit->controlTransfer(requestType, request, value, index, data, dataLength);
     if (record.direction == TransferDirection::In && record.result > 0)
         record.data = QByteArray(data, record.result);
-    m_log.append(record);
-    return record.result;
+    const int result = record.result;
+    appendKeepingNewest(m_log, std::move(record), TransferLogCapacity);
+    return result;
 }
 
 int SimulatedBackend::stringDescriptor(UsbHandle *handle, quint8 index, char *buffer, int length)

@@ -26,7 +26,10 @@ public:
     SimulatedInterface &interfaceAt(int position) { return *m_interfaces.at(size_t(position)); }
     SimulatedClock &clock() { return m_clock; }
 
-    // Every control transfer since the last clear, in order.
+    // The most transfer records kept; older ones are dropped.
+    static constexpr int TransferLogCapacity = 4096;
+
+    // The control transfers since the last clear, oldest first, at most TransferLogCapacity of them.
     QList<TransferRecord> transferLog() const;
     void clearTransferLog();
 

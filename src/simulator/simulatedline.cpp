@@ -1,6 +1,7 @@
 // The simulated DMX line: delivers packets to the responders addressed and checks what comes back.
 #include "simulator/simulatedline.h"
 
+#include "simulator/boundedlist.h"
 #include "simulator/linepacket.h"
 #include "simulator/responderprotocol.h"
 #include "usb/bytereader.h"
@@ -92,9 +93,7 @@ QByteArray SimulatedLine::transmit(const QByteArray &packet)
             answers.append(answer);
     }
     const QByteArray wire = collide(answers);
-    m_traffic.append(LineTraffic{packet, wire});
-    if (m_traffic.size() > TrafficCapacity)
-        m_traffic.removeFirst();
+    appendKeepingNewest(m_traffic, LineTraffic{packet, wire}, TrafficCapacity);
     return wire;
 }
 

@@ -1,4 +1,5 @@
-// The simulated interface refuses malformed requests, so that a link sending them fails its tests.
+// The simulated interface refuses malformed requests, so that a link sending them fails its tests, and its
+// transfer log stays bounded over a long session.
 #include "common/backendprobe.h"
 #include "simulator/simulatedbackend.h"
 
@@ -11,6 +12,8 @@ class InterfaceFirmwareTest : public QObject
 private slots:
     void malformedRequestsStall_data();
     void malformedRequestsStall();
+    void transferLogKeepsTheNewest_data();
+    void transferLogKeepsTheNewest();
 };
 
 void InterfaceFirmwareTest::malformedRequestsStall_data()
@@ -54,6 +57,33 @@ void InterfaceFirmwareTest::malformedRequestsStall()
     QCOMPARE(unit.memory().read(InterfaceMemory::flashStart, InterfaceMemory::flashSize), flashBefore);
     QCOMPARE(unit.firmware().dmxLevels(), levelsBefore);
     QCOMPARE(probe.receive(255, 0, 0, 2).toHex(), QByteArray("c003"));
+}
+
+void InterfaceFirmwareTest::transferLogKeepsTheNewest_data()
+{
+    QTest::addColumn<int>("transfers");
+    QTest::addColumn<QString>("kept");
+    const int cap = SimulatedBackend::TransferLogCapacity;
+    QTest::newRow("full log dropped something") << cap << QStringLiteral("4096 transfers, value 0 to 4095");
+    QTest::newRow("log past its cap kept the oldest") << cap + 1 << QStringLiteral("4096 transfers, value 1 to 4096");
+}
+
+void InterfaceFirmwareTest::transferLogKeepsTheNewest()
+{
+    QFETCH(int, transfers);
+    SimulatedBackend backend(SimulatedClock::Source::Manual);
+    backend.addInterface(QStringLiteral("ABCDEF1"));
+    BackendProbe probe(backend);
+    QVERIFY(probe.connectFirst());
+    backend.clearTransferLog();
+
+    // The value field numbers each transfer.
+    for (int transfer = 0; transfer < transfers; ++transfer)
+        probe.receive(255, quint16(transfer), 0, 2);
+    const QList<TransferRecord> log = backend.transferLog();
+    QTEST(QStringLiteral("%1 transfers, value %2 to %3").arg(log.size()).arg(log.constFirst().value)
+              .arg(log.constLast().value),
+          "kept");
 }
 
 QTEST_GUILESS_MAIN(InterfaceFirmwareTest)
