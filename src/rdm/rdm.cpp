@@ -1,6 +1,7 @@
 // The RDM engine: packets to the interface, response records back, transactions and discovery.
 #include "rdm/rdm.h"
 
+#include "rdm/logtimeofday.h"
 #include "rdm/progressbarview.h"
 #include "usb/bytereader.h"
 #include "usb/bytewriter.h"
@@ -9,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QTextEdit>
-#include <QTime>
 
 namespace {
 
@@ -410,6 +410,5 @@ void appendLogLine(QTextEdit *panel, const QString &message)
     if (!panel)
         return;
     panel->document()->setMaximumBlockCount(logPanelLineLimit);
-    panel->append(QLatin1Char(' ') + QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) +
-                  QLatin1String(": ") + message);
+    panel->append(QLatin1Char(' ') + LogTimeOfDay::system().text() + QLatin1String(": ") + message);
 }

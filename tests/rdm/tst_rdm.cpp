@@ -2,12 +2,14 @@
 #include "manualclock.h"
 #include "rdm/discoveryprogress.h"
 #include "rdm/discoveryrounds.h"
+#include "rdm/logtimeofday.h"
 #include "rdm/rdm.h"
 #include "settings/settings.h"
 #include "simulator/simulatedbackend.h"
 #include "simulator/simulatedresponder.h"
 #include "usb/usbdevice.h"
 
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -400,6 +402,42 @@ private slots:
         QCOMPARE(lines(), QStringLiteral("10000 lines, line 1 to line 10000"));
         appendLogLine(&panel, QStringLiteral("line 10001"));
         QCOMPARE(lines(), QStringLiteral("10000 lines, line 2 to line 10001"));
+    }
+
+    void logLineStamp()
+    {
+        QTextEdit panel;
+        appendLogLine(&panel, QStringLiteral("Connection succeeded"));
+        QVERIFY2(QRegularExpression(QStringLiteral("^ \\d\\d:\\d\\d:\\d\\d: Connection succeeded$"))
+                     .match(panel.toPlainText())
+                     .hasMatch(),
+                 qPrintable(panel.toPlainText()));
+    }
+
+    void logTimeOfDayFollowsTheTimerForAMinute_data()
+    {
+        QTest::addColumn<int>("timerMilliseconds");
+        QTest::addColumn<int>("wallClockMilliseconds");
+        QTest::addColumn<QString>("stamp");
+        const int hour = 3600 * 1000;
+        QTest::newRow("timer not followed") << 1500 << 1500 << QStringLiteral("12:00:01");
+        QTest::newRow("wall clock read again within the minute")
+            << int(LogTimeOfDay::rereadMilliseconds - 1) << hour << QStringLiteral("12:00:59");
+        QTest::newRow("clock set not picked up after a minute")
+            << int(LogTimeOfDay::rereadMilliseconds) << hour << QStringLiteral("13:00:00");
+    }
+
+    void logTimeOfDayFollowsTheTimerForAMinute()
+    {
+        QFETCH(int, timerMilliseconds);
+        QFETCH(int, wallClockMilliseconds);
+        ManualClock wallClock;
+        qint64 timer = 5000;
+        LogTimeOfDay timeOfDay(&wallClock, [&timer] { return timer; });
+        QCOMPARE(timeOfDay.text(), QStringLiteral("12:00:00"));
+        timer += timerMilliseconds;
+        wallClock.sleep(wallClockMilliseconds);
+        QTEST(timeOfDay.text(), "stamp");
     }
 };
 
