@@ -1,0 +1,137 @@
+// A night of polling: CPU per GET and resident memory stay flat while the logs fill to their caps.
+// The first responder of the demo rig is asked for DEVICE_INFO over and over, and after every tenth
+// GET one sensor of a device with sensors is read, as the sensor auto refresh does.
+#include "rdm/clock.h"
+#include "rdm/devicereader.h"
+#include "rdm/rdm.h"
+#include "rdm/sensorhistory.h"
+#include "settings/settings.h"
+#include "simulator/scenario.h"
+#include "usb/usbdevice.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <string>
+
+namespace {
+
+constexpr int gets = 200000;
+constexpr int getsPerSensorRead = 10;
+constexpr int window = 10000;
+constexpr quint16 deviceInfo = 0x0060;
+
+double processCpuMicroseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1e3;
+}
+
+double residentMebibytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    }
+    return -1.0;
+}
+
+// The first responder that defines sensors, read the way the window reads a device.
+std::unique_ptr<DeviceRecord> deviceWithSensors(RDM &rdm, const QList<std::shared_ptr<VirtualResponder>> &responders)
+{
+    for (const auto &responder : responders) {
+        std::unique_ptr<DeviceRecord> record = readDiscoveredDevice(rdm, responder->uid());
+        if (readFullDetails(rdm, *record) == 0 && record->sensorCount > 0)
+            return record;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTemporaryDir settingsHome;
+    qputenv("XDG_CONFIG_HOME", settingsHome.path().toLocal8Bit());
+    nameSettingsStore();
+    writeDefaultSettings();
+
+    QString error;
+    std::unique_ptr<SimulatedBackend> bus = loadScenario(QStringLiteral("demo"), &error);
+    if (!bus) {
+        std::fprintf(stderr, "demo scenario: %s\n", qPrintable(error));
+        return 1;
+    }
+    const QList<std::shared_ptr<VirtualResponder>> responders = bus->interfaceAt(0).line().responders();
+    if (responders.isEmpty()) {
+        std::fprintf(stderr, "the demo rig has no responders\n");
+        return 1;
+    }
+    UsbDevice usb(bus.get());
+    usb.collectDevices();
+    if (usb.connectDevice(0) != 0) {
+        std::fprintf(stderr, "cannot connect to the demo interface\n");
+        return 1;
+    }
+    // Shown and painted between polling rounds, as the main window's panel is.
+    QTextEdit panel;
+    panel.setReadOnly(true);
+    panel.resize(900, 200);
+    panel.show();
+    RDM rdm(&usb, &panel);
+    std::unique_ptr<DeviceRecord> sensorDevice = deviceWithSensors(rdm, responders);
+    if (!sensorDevice) {
+        std::fprintf(stderr, "no device of the demo rig has sensors\n");
+        return 1;
+    }
+    SensorHistory history;
+    const quint64 uid = responders.first()->uid();
+
+    int failedGets = 0;
+    int failedSensorReads = 0;
+    double windowStart = processCpuMicroseconds();
+    double firstWindow = 0;
+    double lastWindow = 0;
+    double residentAfterFirst = 0;
+    for (int get = 1; get <= gets; ++get) {
+        if (rdm.rdmGet(uid, deviceInfo, 0, nullptr, 0) != 0 || rdm.responseLength() != 19)
+            ++failedGets;
+        if (get % getsPerSensorRead == 0) {
+            const quint8 sensor = quint8(get / getsPerSensorRead % sensorDevice->sensorCount);
+            if (readSensorValue(rdm, *sensorDevice, sensor, history, Clock::system()->now()) < 0)
+                ++failedSensorReads;
+            QCoreApplication::processEvents();
+        }
+        if (get == window) {
+            firstWindow = processCpuMicroseconds() - windowStart;
+            residentAfterFirst = residentMebibytes();
+        } else if (get == gets - window) {
+            windowStart = processCpuMicroseconds();
+        }
+    }
+    lastWindow = processCpuMicroseconds() - windowStart;
+    const double residentAfterLast = residentMebibytes();
+
+    const double firstPerGet = firstWindow / window;
+    const double lastPerGet = lastWindow / window;
+    std::printf("GETs: %d, failed: %d; sensor reads: %d, failed: %d\n", gets, failedGets, gets / getsPerSensorRead,
+                failedSensorReads);
+    std::printf("log panel: %d lines; transfer log: %lld records\n", panel.document()->blockCount(),
+                qlonglong(bus->transferLog().size()));
+    std::printf("CPU per GET, first %d: %.2f us\n", window, firstPerGet);
+    std::printf("CPU per GET, last %d: %.2f us (%+.1f%%)\n", window, lastPerGet,
+                100.0 * (lastPerGet - firstPerGet) / firstPerGet);
+    std::printf("RSS after the first %d: %.1f MiB, after the last: %.1f MiB\n", window, residentAfterFirst,
+                residentAfterLast);
+    std::printf("RSS growth: %.1f MiB\n", residentAfterLast - residentAfterFirst);
+    return failedGets == 0 && failedSensorReads == 0 ? 0 : 1;
+}
