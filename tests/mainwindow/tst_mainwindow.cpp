@@ -23,27 +23,6 @@ namespace {
 constexpr quint64 parUid = 0x7FF100010001ULL;
 constexpr quint64 spotUid = 0x7FF100020001ULL;
 constexpr quint64 upstageBarUid = 0x7FF100050002ULL;
-// Drops every GET of one PID, as a responder that never answers it.
-class SilentOnGet : public VirtualResponder
-{
-public:
-    SilentOnGet(std::shared_ptr<VirtualResponder> inner, quint16 pid)
-        : inner(std::move(inner))
-        , pid(pid)
-    { }
-    quint64 uid() const override { return inner->uid(); }
-    QByteArray handle(const QByteArray &packet) override
-    {
-        const bool dropped = packet.size() > 22 && quint8(packet.at(20)) == 0x20
-            && ((quint8(packet.at(21)) << 8) | quint8(packet.at(22))) == pid;
-        return dropped ? QByteArray() : inner->handle(packet);
-    }
-
-private:
-    std::shared_ptr<VirtualResponder> inner;
-    quint16 pid;
-};
-
 // Waits of the firmware upgrade move the simulated bus's clock, so a restart takes no real time.
 class BusClock : public Clock
 {
@@ -147,10 +126,7 @@ private slots:
         QCOMPARE(timing,
             QStringList({"13 58000000080000000000000064000000",
                 "11 f00a0000a816000040420f0040420f00b80b0000b000000040420f00"}));
-    }
-
-    void timingIsReadWhenConnecting()
-    {
+        // The store is read at every connection, not once.
         window.reset();
         setDmxBreakTime(200);
         openWindow();
@@ -251,36 +227,52 @@ private slots:
         QCOMPARE(selectedRow(), selectedAfter);
     }
 
+    // A transfer fails after a full discovery: the window reconnects once and says how it went.
     void aFailedTransferReconnects_data()
     {
-        QTest::addColumn<bool>("unplugged");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("rediscover");
         QTest::addColumn<QString>("outcome");
         QTest::addColumn<int>("rowsAfter");
-        QTest::newRow("transient failure") << false << "Success" << 8;
-        QTest::newRow("cable pulled") << true << "Fail" << 0;
+        QTest::newRow("transient failure") << 0 << false << "Success" << 8;
+        QTest::newRow("transient failure during a full discovery empties the list") << 0 << true << "Success" << 0;
+        QTest::newRow("cable pulled") << 1 << false << "Fail" << 0;
+        QTest::newRow("a unit that stalls everything ends disconnected") << 2 << false << "Fail" << 0;
     }
     void aFailedTransferReconnects()
     {
-        QFETCH(bool, unplugged);
+        QFETCH(int, fault);
+        QFETCH(bool, rediscover);
         QFETCH(QString, outcome);
         QFETCH(int, rowsAfter);
         fullDiscovery();
         widget<QTextEdit>("textEditLog")->clear();
-        if (unplugged)
-            bus()->interfaceAt(0).faults().unplugAtTransfer(1);
+        FaultPlan &faults = bus()->interfaceAt(0).faults();
+        if (fault == 1)
+            faults.unplugAtTransfer(1);
+        for (int transfer = 1; transfer <= (fault == 2 ? 10 : fault == 0 ? 1 : 0); ++transfer)
+            faults.failTransfer(transfer, fault == 2 ? UsbResult::Stall : UsbResult::IoError);
+        if (rediscover)
+            fullDiscovery();
         else
-            bus()->interfaceAt(0).faults().failTransfer(1);
-        widget<QPushButton>("pushButtonRefresh")->click();
+            widget<QPushButton>("pushButtonRefresh")->click();
         QTRY_VERIFY(logLines().contains(outcome));
         const QStringList lines = logLines();
         const qsizetype lost = lines.indexOf(QStringLiteral("Disconnecting after USB error"));
-        QVERIFY(lost > 0);
+        QVERIFY(lost >= 0);
         QCOMPARE(lines.mid(lost, 3), QStringList({"Disconnecting after USB error", "Trying to reconnect", outcome}));
         QCOMPARE(lines.count(QStringLiteral("Disconnecting after USB error")), 1);
         QCOMPARE(rows().size(), rowsAfter);
-        QCOMPARE(widget<QMenu>("menuDevices")->isEnabled(), unplugged);
-        QCOMPARE(statusText().contains(QStringLiteral("Disconnected")), unplugged);
-        if (unplugged)
+        if (rediscover)
+            QCOMPARE(widget<QLabel>("labelDeviceStatus")->text(), QStringLiteral("<font color='red'>NO DEVICE</font>"));
+        const bool disconnected = outcome == QLatin1String("Fail");
+        QCOMPARE(widget<QMenu>("menuDevices")->isEnabled(), disconnected);
+        QCOMPARE(statusText().contains(QStringLiteral("Disconnected")), disconnected);
+        // Whatever the plan still holds must not strike the next test.
+        window.reset();
+        while (faults.nextTransfer(TransferDirection::Out).action != FaultPlan::Action::Serve) {
+        }
+        if (fault == 1)
             bus()->interfaceAt(0).replug();
     }
 
@@ -323,16 +315,6 @@ private slots:
         QVERIFY(!logLines().contains(QStringLiteral("Disconnecting after USB error")));
         QCOMPARE(logLines().last(), QStringLiteral("Connection succeeded"));
         QVERIFY(statusText().contains(QStringLiteral("Connected")));
-    }
-
-    void aFailedFullDiscoveryLeavesAnEmptyList()
-    {
-        fullDiscovery();
-        bus()->interfaceAt(0).faults().failTransfer(1);
-        fullDiscovery();
-        QCOMPARE(rows(), QStringList());
-        QCOMPARE(widget<QLabel>("labelDeviceStatus")->text(), QStringLiteral("<font color='red'>NO DEVICE</font>"));
-        QTRY_VERIFY(logLines().contains(QStringLiteral("Success")));
     }
 
     // A transfer that fails while the window is busy: its loss is handled once the busy part is over.
@@ -382,23 +364,6 @@ private slots:
             QStringList({"Looking for ORV controllers, 1 found.", "Connection succeeded", "Disconnecting",
                 "Looking for ORV controllers, 1 found."}));
         QCOMPARE(statusText(), QStringLiteral("<font color='red'>Disconnected</font>"));
-    }
-
-    void aUnitThatStallsEverythingEndsDisconnected()
-    {
-        widget<QTextEdit>("textEditLog")->clear();
-        for (int transfer = 1; transfer <= 10; ++transfer)
-            bus()->interfaceAt(0).faults().failTransfer(transfer, UsbResult::Stall);
-        widget<QPushButton>("pushButtonAddDiscovery")->click();
-        QTRY_VERIFY(logLines().contains(QStringLiteral("Fail")));
-        QTest::qWait(20);
-        QCOMPARE(logLines().mid(logLines().indexOf(QStringLiteral("Disconnecting after USB error"))),
-            QStringList({"Disconnecting after USB error", "Trying to reconnect", "Fail",
-                "Looking for ORV controllers, 1 found."}));
-        // Whatever the plan still holds must not strike the next test.
-        window.reset();
-        while (bus()->interfaceAt(0).faults().nextTransfer(TransferDirection::Out).action != FaultPlan::Action::Serve) {
-        }
     }
 
     void theOverviewShowsTheSelectedDevice()
@@ -473,22 +438,30 @@ private slots:
         QTest::newRow("footprint 20 running past channel 512 is refused")
             << 1 << 494 << label << "Not enough channels for this personality"
             << QStringList({"200060", labelSet, "200082"}) << 9;
-        QTest::newRow("a label of 32 characters is sent") << 0 << 20 << QString(32, QLatin1Char('x')) << QString()
-            << QStringList({"3000e0 01", "3000f0 0014", "200060",
-                   "300082 " + QString::fromLatin1(QByteArray(32, 'x').toHex()), "200082"}) << 20;
+        QTest::newRow("start address 1 and a label of 32 characters are sent") << 0 << 1 << QString(32, QLatin1Char('x'))
+            << QString() << QStringList({"3000e0 01", "3000f0 0001", "200060",
+                   "300082 " + QString::fromLatin1(QByteArray(32, 'x').toHex()), "200082"}) << 1;
         QTest::newRow("a label of 33 characters is refused") << 0 << 20 << QString(33, QLatin1Char('x'))
             << "Bad device label length. Appropriate length is max. 32 chars."
             << QStringList({"3000e0 01", "3000f0 0014", "200060"}) << 20;
         QTest::newRow("a label beyond Latin-1 is refused") << 0 << 20 << QStringLiteral("B\u00fchne \u2192 links")
             << "The device label can hold only Latin-1 characters (one byte each)."
             << QStringList({"3000e0 01", "3000f0 0014", "200060"}) << 20;
+        QTest::newRow("a device without personalities gets only its address") << -1 << 30 << label << QString()
+            << QStringList({"3000f0 001e", "200060", labelSet, "200082"}) << 30;
     }
     void saveChanges()
     {
         QFETCH(QString, box);
+        QFETCH(int, personality);
+        ResponderState &spot = responder(spotUid).state();
+        const QList<ResponderPersonality> personalities = spot.root.personalities;
+        if (personality < 0)
+            spot.root.personalities.clear();
         fullDiscovery();
         select(rootRow(1));
-        QFETCH(int, personality);
+        spot.root.personalities = personalities;
+        QCOMPARE(widget<QComboBox>("comboBoxDMXPersonality")->count(), personality < 0 ? 0 : 2);
         widget<QComboBox>("comboBoxDMXPersonality")->setCurrentIndex(personality);
         QFETCH(int, startAddress);
         widget<QSpinBox>("spinBoxDMXStartAdress")->setValue(startAddress);
@@ -501,25 +474,7 @@ private slots:
         QCOMPARE(widget<QSpinBox>("spinBoxDMXStartAdress")->value(), int(stored.startAddress));
         QCOMPARE(widget<QLineEdit>("lineEditDeviceLabel")->text(), QString::fromLatin1(stored.label));
         // The rig goes back to how the demo has it.
-        responder(spotUid).state().root.settings = responder(spotUid).state().root.factorySettings;
-    }
-
-    void savingWithoutPersonalitiesSendsOnlyTheAddress()
-    {
-        const std::shared_ptr<VirtualResponder> spot = line().responder(spotUid);
-        line().removeResponder(spotUid);
-        line().addResponder(std::make_shared<SilentOnGet>(spot, 0x00E0));
-        fullDiscovery();
-        select(rootRow(1));
-        QCOMPARE(widget<QComboBox>("comboBoxDMXPersonality")->count(), 0);
-        widget<QSpinBox>("spinBoxDMXStartAdress")->setValue(30);
-        const QStringList shown = clickSaveChanges();
-        line().removeResponder(spotUid);
-        line().addResponder(spot);
-        QCOMPARE(shown, QStringList());
-        QCOMPARE(requests().mid(0, 2), QStringList({"3000f0 001e", "200060"}));
-        QCOMPARE(responder(spotUid).state().root.settings.startAddress, 30);
-        responder(spotUid).state().root.settings = responder(spotUid).state().root.factorySettings;
+        spot.root.settings = spot.root.factorySettings;
     }
 
     void identifyReachesTheResponder()
