@@ -3,16 +3,14 @@
 
 #include "mainwindow/orv_rdm_controller.h"
 #include "manualclock.h"
+#include "messageboxes.h"
 #include "settings/settings.h"
 #include "simulator/simulatedbackend.h"
 #include "simulator/simulatedresponder.h"
 #include "usb/usbdevice.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QTimer>
 #include <QTreeView>
 #include <memory>
 
@@ -85,20 +83,6 @@ public:
         }
         return summaries;
     }
-    // Accepts every modal message box that comes up while the timer lives, keeping the texts.
-    static std::unique_ptr<QTimer> closeMessageBoxes(QStringList *texts)
-    {
-        auto timer = std::make_unique<QTimer>();
-        QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [texts] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts->append(box->text());
-                box->accept();
-            }
-        });
-        timer->start(5);
-        return timer;
-    }
-
     std::unique_ptr<Orv_RDM_Controller> window;
     ManualClock clock;
 };

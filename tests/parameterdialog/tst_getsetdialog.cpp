@@ -4,11 +4,11 @@
 #include "parameterdialog/hexspinbox.h"
 #include "rdm/devicereader.h"
 #include "rdm/parameterids.h"
+#include "messageboxes.h"
 #include "scenariorig.h"
 #include "settings/settings.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -311,16 +311,11 @@ private slots:
         auto *second = dialog->inputFields().at(1)->findChild<QLineEdit *>();
         second->setText(QString(32, QLatin1Char('b')));
         dialog->show();
-        QString warning;
-        QTimer::singleShot(0, this, [&warning] {
-            QWidget *box = QApplication::activeModalWidget();
-            warning = box ? box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text() : QString();
-            if (box)
-                box->close();
-        });
+        QStringList warnings;
+        const std::unique_ptr<QTimer> closer = closeMessageBoxes(&warnings);
         pressOk();
-        QCOMPARE(
-            warning, QStringLiteral("The fields hold 232 bytes of parameter data; a request carries at most 231."));
+        QCOMPARE(warnings,
+            QStringList {"The fields hold 232 bytes of parameter data; a request carries at most 231."});
         QCOMPARE(request(), QString());
         QVERIFY(dialog->isVisible());
         second->setText(QString(31, QLatin1Char('b')));
