@@ -72,14 +72,6 @@ class TestMainWindow : public QObject, public WindowRig
     {
         deviceList()->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
     }
-    QStringList clickSaveChanges() const
-    {
-        bus()->clearTransferLog();
-        QStringList shown;
-        const std::unique_ptr<QTimer> closer = closeMessageBoxes(&shown);
-        widget<QPushButton>("pushButtonSaveChanges")->click();
-        return shown;
-    }
 
 private slots:
     void initTestCase()
@@ -95,10 +87,7 @@ private slots:
         bus()->clearTransferLog();
         openWindow();
     }
-    void cleanup()
-    {
-        window.reset();
-    }
+    void cleanup() { window.reset(); }
 
 #ifdef ORV_NO_INTERFACE
     void withoutAnInterfaceNothingConnects()
@@ -467,7 +456,11 @@ private slots:
         widget<QSpinBox>("spinBoxDMXStartAdress")->setValue(startAddress);
         QFETCH(QString, label);
         widget<QLineEdit>("lineEditDeviceLabel")->setText(label);
-        QCOMPARE(clickSaveChanges(), box.isEmpty() ? QStringList() : QStringList {box});
+        bus()->clearTransferLog();
+        QStringList shown;
+        const std::unique_ptr<QTimer> closer = closeMessageBoxes(&shown);
+        widget<QPushButton>("pushButtonSaveChanges")->click();
+        QCOMPARE(shown, box.isEmpty() ? QStringList() : QStringList {box});
         QTEST(requests(), "requested");
         const ResponderSettings &stored = responder(spotUid).state().root.settings;
         QTEST(int(stored.startAddress), "stored");
