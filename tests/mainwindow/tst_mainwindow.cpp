@@ -123,22 +123,6 @@ private slots:
         QCOMPARE(bus()->interfaceAt(0).firmware().dmxTiming().breakTime, 200u);
     }
 
-    void fullDiscoveryListsTheRig()
-    {
-        fullDiscovery();
-        QCOMPARE(rows(),
-            QStringList({"Lumora Par 7 RGBW", "Lumora Spot 300", "Lumora Strobe 1500", "Lumora PixelBar 8",
-                "Lumora PixelBar 8", "Voltaris Rack 12", "Voltaris PowerWatch 3", "Nebelwerk Haze 900"}));
-        QCOMPARE(rows(rootRow(0)),
-            QStringList({"UID: 0x7ff100010001", "Desc: Lumora Par 7 RGBW", "DMX Start: 1", "DMX Footprint: 8"}));
-        QStringList modules(11, QStringLiteral("Voltaris DM 2.5 kW module"));
-        QCOMPARE(rows(rootRow(5)), modules);
-        QCOMPARE(selectedRow(), QStringLiteral("Lumora Par 7 RGBW"));
-        QCOMPARE(widget<QLabel>("labelDeviceStatus")->text(),
-            QStringLiteral("<font color='green'>Lumora Par 7 RGBW</font>"));
-        QCOMPARE(widget<QLineEdit>("lineEditDeviceLabel")->text(), QStringLiteral("Stage left par"));
-    }
-
     // One discovery record holds 84 UIDs; the window keeps asking until a record has room to spare.
     void aLongLineIsListedInFull()
     {
@@ -174,25 +158,27 @@ private slots:
         QCOMPARE(widget<QLabel>("labelPIDGETSET")->text(), widget<QLabel>("labelDeviceStatus")->text());
     }
 
-    void additionalDiscoveryAddsOnlyNewcomers_data()
+    void discoveriesListTheRig_data()
     {
+        QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("listedBefore");
         QTest::addColumn<QStringList>("rowsAfter");
         QTest::addColumn<QString>("selectedAfter");
-        QTest::newRow("list kept, selection left alone") << true
-            << QStringList({"Lumora Par 7 RGBW", "Lumora Spot 300", "Lumora Strobe 1500", "Lumora PixelBar 8",
-                   "Voltaris Rack 12", "Voltaris PowerWatch 3", "Nebelwerk Haze 900", "Lumora PixelBar 8"})
-            << "Lumora Spot 300";
-        QTest::newRow("empty list, first device selected") << false
-            << QStringList({"Lumora Par 7 RGBW", "Lumora Spot 300", "Lumora Strobe 1500", "Lumora PixelBar 8",
-                   "Lumora PixelBar 8", "Voltaris Rack 12", "Voltaris PowerWatch 3", "Nebelwerk Haze 900"})
-            << "Lumora Par 7 RGBW";
+        const QStringList rig {"Lumora Par 7 RGBW", "Lumora Spot 300", "Lumora Strobe 1500", "Lumora PixelBar 8",
+            "Lumora PixelBar 8", "Voltaris Rack 12", "Voltaris PowerWatch 3", "Nebelwerk Haze 900"};
+        QStringList latecomerLast = rig;
+        latecomerLast.move(4, 7);
+        QTest::newRow("full discovery, first device selected")
+            << "pushButtonFullDiscovery" << false << rig << "Lumora Par 7 RGBW";
+        QTest::newRow("additional discovery of an empty list, first device selected")
+            << "pushButtonAddDiscovery" << false << rig << "Lumora Par 7 RGBW";
+        QTest::newRow("additional discovery adds only the newcomer, selection left alone")
+            << "pushButtonAddDiscovery" << true << latecomerLast << "Lumora Spot 300";
     }
-    void additionalDiscoveryAddsOnlyNewcomers()
+    void discoveriesListTheRig()
     {
+        QFETCH(QString, button);
         QFETCH(bool, listedBefore);
-        QFETCH(QStringList, rowsAfter);
-        QFETCH(QString, selectedAfter);
         std::shared_ptr<VirtualResponder> latecomer;
         // Responders that earlier discoveries left muted would not answer an additional one.
         for (const std::shared_ptr<VirtualResponder> &muted : line().responders()) {
@@ -208,12 +194,22 @@ private slots:
             select(rootRow(1));
             line().addResponder(latecomer);
         }
-        widget<QPushButton>("pushButtonAddDiscovery")->click();
-        QCOMPARE(rows(), rowsAfter);
-        if (listedBefore)
+        widget<QPushButton>(qPrintable(button))->click();
+        QTEST(rows(), "rowsAfter");
+        QTEST(selectedRow(), "selectedAfter");
+        if (listedBefore) {
             QCOMPARE(rows(rootRow(7)),
                 QStringList({"UID: 0x7ff100050002", "Desc: Lumora PixelBar 8", "DMX Start: 112", "DMX Footprint: 24"}));
-        QCOMPARE(selectedRow(), selectedAfter);
+            return;
+        }
+        QCOMPARE(rows(rootRow(0)),
+            QStringList({"UID: 0x7ff100010001", "Desc: Lumora Par 7 RGBW", "DMX Start: 1", "DMX Footprint: 8"}));
+        // Its detail lines, where the discovery added them, come first.
+        const QStringList rack = rows(rootRow(5));
+        QCOMPARE(rack.mid(rack.size() - 11), QStringList(11, QStringLiteral("Voltaris DM 2.5 kW module")));
+        QCOMPARE(widget<QLabel>("labelDeviceStatus")->text(),
+            QStringLiteral("<font color='green'>Lumora Par 7 RGBW</font>"));
+        QCOMPARE(widget<QLineEdit>("lineEditDeviceLabel")->text(), QStringLiteral("Stage left par"));
     }
 
     // A transfer fails after a full discovery: the window reconnects once and says how it went.
