@@ -109,8 +109,10 @@ private slots:
         QTest::addColumn<int>("second");
         QTest::addColumn<int>("progress");
         QTest::newRow("33.9 percent truncated") << 0 << 1000 << 250 << 339 << 33;
-        QTest::newRow("above the range keeps the bar") << 0 << 1000 << 250 << 1001 << 25;
-        QTest::newRow("below the range keeps the bar") << -100 << 100 << 50 << -102 << 75;
+        QTest::newRow("the top of the range is full") << 0 << 1000 << 250 << 1000 << 100;
+        QTest::newRow("just above the range keeps the bar") << 0 << 1000 << 250 << 1001 << 25;
+        QTest::newRow("the bottom of the range is empty") << -100 << 100 << 50 << -100 << 0;
+        QTest::newRow("just below the range keeps the bar") << -100 << 100 << 50 << -101 << 75;
         QTest::newRow("empty range, at it") << 500 << 500 << 501 << 500 << 0;
         QTest::newRow("empty range, above it") << 500 << 500 << 500 << 501 << 100;
     }
