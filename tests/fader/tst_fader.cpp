@@ -65,7 +65,7 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("column");
         QTest::addColumn<QStringList>("sent");
-        QTest::newRow("slot 17 at 200") << 0 << 16 << QStringList {"1000c8"};
+        QTest::newRow("slot 1, the first") << 0 << 0 << QStringList {"0000c8"};
         QTest::newRow("slot 512, the last") << 25 << 11 << QStringList {"ff01c8"};
         QTest::newRow("past the last slot nothing is sent") << 25 << 12 << QStringList();
     }
