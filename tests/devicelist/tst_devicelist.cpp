@@ -162,7 +162,6 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, direction);
-        QFETCH(QString, devicesInOrder);
         QFETCH(bool, subDevicesReversed);
 
         TreeModel model(devices, subDevices);
@@ -180,7 +179,7 @@ private slots:
         const QModelIndex rack = proxyRowOfLabel(proxy, QStringLiteral("Dimmer rack A"));
         model.addDetailLines(model.index(0, 0, model.index(rackRow, 0)).siblingAtRow(4));
 
-        QCOMPARE(rowTexts(proxy).join(QStringLiteral(", ")), devicesInOrder);
+        QTEST(rowTexts(proxy).join(QStringLiteral(", ")), "devicesInOrder");
         QStringList dimmers;
         for (int number : {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12})
             dimmers << QStringLiteral("Dimmer %1").arg(number);

@@ -386,13 +386,12 @@ private slots:
     void tabChangesReadWhatTheTabShows()
     {
         QFETCH(int, tab);
-        QFETCH(QStringList, requested);
         auto *tabs = widget<QTabWidget>("tabWidget");
         tabs->setCurrentIndex(tab == 3 ? 2 : 3);
         fullDiscovery();
         bus()->clearTransferLog();
         tabs->setCurrentIndex(tab);
-        QCOMPARE(requests(), requested);
+        QTEST(requests(), "requested");
         // Going back to a device already read on the parameters tab reads nothing either.
         if (tab == 3) {
             select(rootRow(1));

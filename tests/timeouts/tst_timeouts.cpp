@@ -102,10 +102,9 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, box);
         QFETCH(int, entered);
-        QFETCH(int, held);
         const auto dialog = make(kind);
         spinBox(dialog.get(), box)->setValue(entered);
-        QCOMPARE(spinBox(dialog.get(), box)->value(), held);
+        QTEST(spinBox(dialog.get(), box)->value(), "held");
     }
 
     void cancelKeepsTheStoreAndShowReloadsIt()
