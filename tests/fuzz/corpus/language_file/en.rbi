@@ -1,0 +1,3 @@
+<ini device="Rb604">
+ <lang>en</lang>
+</ini>

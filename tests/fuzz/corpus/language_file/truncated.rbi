@@ -1,0 +1,2 @@
+<ini device="Rb604">
+ 
