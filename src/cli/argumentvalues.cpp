@@ -63,7 +63,8 @@ bool isBroadcastUid(quint64 uid)
 
 std::optional<int> parseIntervalSeconds(const QString &text)
 {
-    static const QRegularExpression seconds(QStringLiteral("^([0-9]{1,5})(?:\\.([0-9]{1,3}))?$"));
+    static const QRegularExpression seconds(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{1,5})(?:\\.([0-9]{1,3}))?")));
     const QRegularExpressionMatch match = seconds.match(text);
     if (!match.hasMatch())
         return std::nullopt;

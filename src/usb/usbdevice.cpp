@@ -51,7 +51,7 @@ quint16 highWord(quint32 address)
     return quint16(address >> 16);
 }
 
-// Low bytes of the UTF-16 code units after the header, up to a zero unit or the descriptor's end.
+// Low bytes of the UTF-16 code units after the header, up to a zero or the descriptor's end.
 QByteArray serialFromDescriptor(const char *descriptor, int received)
 {
     ByteReader header(descriptor, received);
@@ -60,10 +60,11 @@ QByteArray serialFromDescriptor(const char *descriptor, int received)
     reader.skip(2);
     QByteArray serial;
     while (reader.remaining() >= 2) {
-        const quint16 unit = reader.u16le();
-        if (unit == 0)
+        // A unit such as U+0100 would leave a zero byte in the menu text and the snapshot.
+        const char low = char(reader.u16le() & 0xFF);
+        if (low == 0)
             break;
-        serial.append(char(unit & 0xFF));
+        serial.append(low);
     }
     return serial;
 }

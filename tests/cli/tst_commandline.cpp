@@ -121,6 +121,7 @@ private slots:
         QTest::newRow("sub-device followed by a newline") << "info 1234:56789ABC --sub 7\n" << badSubDevice.arg("7\n");
         QTest::newRow("data followed by a newline") << "set 1234:56789ABC DMX_START_ADDRESS --data 0021\n"
                                                     << badData.arg("0021\n");
+        QTest::newRow("interval followed by a newline") << "watch 7FF2:00000B01 --interval 5\n" << badInterval.arg("5\n");
     }
 
     void commandLine()

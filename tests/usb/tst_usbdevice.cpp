@@ -175,6 +175,8 @@ private slots:
             "D:Rb604 FW:" + QString(40, QLatin1Char('x')) + " SN:ABCDEF1");
         row("serial: low bytes up to a zero unit", "AB" + QString(QChar(0x0141)) + QChar(0) + "CD", -1, "Rb604",
             "2.14", "D:Rb604 FW:2.14 SN:ABA");
+        row("serial: up to a unit whose low byte is zero", "AB" + QString(QChar(0x0100)) + "CD", -1, "Rb604", "2.14",
+            "D:Rb604 FW:2.14 SN:AB");
         row("serial: no further than the length byte", serial, 6, "Rb604", "2.14", "D:Rb604 FW:2.14 SN:AB");
     }
 
