@@ -253,6 +253,9 @@ private slots:
         const bool disconnected = outcome == QLatin1String("Fail");
         QCOMPARE(widget<QMenu>("menuDevices")->isEnabled(), disconnected);
         QCOMPARE(statusText().contains(QStringLiteral("Disconnected")), disconnected);
+        // A reconnect that failed lists the interfaces again: the pulled one is gone.
+        if (fault == 1)
+            QCOMPARE(interfaceEntries(), QStringList {"Refresh"});
         // Whatever the plan still holds must not strike the next test.
         window.reset();
         while (faults.nextTransfer(TransferDirection::Out).action != FaultPlan::Action::Serve) {
