@@ -176,16 +176,19 @@ private slots:
         QTest::addColumn<int>("reads");
         QTest::addColumn<int>("length");
         QTest::addColumn<QStringList>("log");
-        QTest::newRow("an ACK without data costs one read") << record(1, {}) << 0 << 1 << 0 << QStringList();
+        QTest::addColumn<bool>("connected");
+        QTest::newRow("an ACK without data costs one read") << record(1, {}) << 0 << 1 << 0 << QStringList() << true;
         QTest::newRow("509 data bytes: the largest record")
-            << record(1, QByteArray(509, '\x01')) << 0 << 2 << 509 << QStringList();
+            << record(1, QByteArray(509, '\x01')) << 0 << 2 << 509 << QStringList() << true;
         QTest::newRow("510 refused unread")
             << record(1, QByteArray(510, '\x01')) << -1 << 1 << 0
-            << QStringList{"Response record refused: 510 data bytes announced, at most 509 fit"};
+            << QStringList{"Response record refused: 510 data bytes announced, at most 509 fit"} << true;
         QTest::newRow("short header") << QByteArray("\x01\x05", 2) << -1 << 1 << 0
-                                      << QStringList{"Response record incomplete: 2 of 3 header bytes"};
+                                      << QStringList{"Response record incomplete: 2 of 3 header bytes"} << true;
         QTest::newRow("less data than announced") << QByteArray("\x01\x08\x00\x01\x02", 5) << -1 << 2 << 0
-                                                  << QStringList{"Response record incomplete: 2 of 8 data bytes"};
+                                                  << QStringList{"Response record incomplete: 2 of 8 data bytes"} << true;
+        // A data read of no bytes is a failed transfer, which drops the interface.
+        QTest::newRow("failure without its result code") << record(2, {}) << -1 << 1 << 0 << QStringList() << false;
     }
     void responseRecords()
     {
@@ -197,6 +200,7 @@ private slots:
         QCOMPARE(rig->rdm.isAckResponse(), result == 0);
         QTEST(int(rig->rdm.responseLength()), "length");
         QTEST(logLines(), "log");
+        QTEST(rig->usb.checkConnection() == 0, "connected");
     }
 
     void transactions_data()
