@@ -53,8 +53,8 @@ QByteArray sensorDefinition(quint8 number, const QByteArray &description)
     return data;
 }
 
-// A record read before: sensor 1 defined, personality 2 of 2 described, a label, five PIDs,
-// identifying, with hours counted.
+// A record read before, no field at its default: sensor 1 defined and read, personality 2 of 2
+// described, a label, five PIDs with 0x8001 described, identifying, with hours counted.
 DeviceRecord readRecord()
 {
     DeviceRecord record(0x123456789ABCULL);
@@ -62,10 +62,14 @@ DeviceRecord readRecord()
     record.deviceHours = 5;
     by(&DeviceRecord::storeDeviceInfo)(record, deviceInfo(77, 0));
     by(&DeviceRecord::storeSensorDefinition)(record, sensorDefinition(1, "Head"));
+    record.storeSensorValue(bytesOf(QByteArray::fromHex("01 0005 0001 0009 0003")), 9, QDateTime(QDate(2024, 1, 1), QTime(1, 1)));
     by(&DeviceRecord::storePersonalities)(record, QByteArray("\x01\x02", 2));
     by(&DeviceRecord::storePersonalityDescription)(record, QByteArray("\x02\x00\x08" "Basic", 8));
     by(&DeviceRecord::setDeviceLabel)(record, "old");
     by(&DeviceRecord::storeSupportedParameters)(record, QByteArray::fromHex("0060 00f0 8001 ffdf ffe0"));
+    QByteArray description; // PDL 1, an unsigned word GET only, no unit
+    ByteWriter(&description).u16(0x8001).u8(1).u8(5).u8(1).u8(0).u8(0).u8(0).u32(1).u32(9).u32(3).bytes("Old");
+    by(&DeviceRecord::storeParameterDescription)(record, description);
     return record;
 }
 
@@ -217,14 +221,6 @@ private slots:
             store(after, answer.left(length));
             QVERIFY2(difference(before, after).isEmpty(), qPrintable(QStringLiteral("stored %1 bytes").arg(length)));
         }
-    }
-
-    void standardParameterNames()
-    {
-        QCOMPARE(standardParameterPid(QStringLiteral("identify_device")), std::optional<quint16>(0x1000));
-        QCOMPARE(standardParameterPid(QStringLiteral("DMX_START")), std::optional<quint16>());
-        QCOMPARE(standardParameterName(0x0201), QStringLiteral("SENSOR_VALUE"));
-        QCOMPARE(standardParameterName(0x8001), QString());
     }
 };
 
