@@ -4,7 +4,6 @@
 #include "rdm/devicereader.h"
 #include "rdm/parameterids.h"
 #include "rdm/rdm.h"
-#include "rdm/recordjson.h"
 #include "rdm/standardparameters.h"
 #include "simulator/scenario.h"
 #include "simulator/simulatedresponder.h"
@@ -96,22 +95,23 @@ private slots:
         QCOMPARE(m_log->toPlainText(), QString());
         QVERIFY(!record.detailsFetched);
 
-        const QJsonObject json = deviceRecordJson(record);
-        QStringList stored;
-        for (const char *field : {"deviceLabel", "manufacturerLabel", "softwareVersionLabel", "dmxStartAddress", "dmxFootprint",
-                                  "personalityCount", "subDeviceCount", "sensorCount", "deviceModelId"})
-            stored << json.value(QLatin1String(field)).toVariant().toString();
-        const auto first = [&json](const char *array, const char *field) {
-            return json.value(QLatin1String(array)).toArray().at(0)[QLatin1String(field)].toVariant().toString();
-        };
-        stored << first("personalities", "description") << first("sensors", "description") << first("sensors", "presentValue")
-               << first("sensors", "lowestValue");
-        for (const QJsonValue &parameter : json.value(QLatin1String("parameters")).toArray()) {
-            if (parameter[QLatin1String("pid")].toInt() >= 0x8000)
-                stored << parameter[QLatin1String("description")].toString();
-        }
-        QCOMPARE(stored, QStringList({"Bench dimmer", "Orv Test Works", "1.2.3", "17", "4", "2", "4", "2", "2561",
-                                      "4 channels", "Heat sink", "44", "-3", "Dimmer curve", "Trim"}));
+        const SensorRecord &sensor = record.sensors.at(0);
+        QCOMPARE(QStringLiteral("%1|%2|%3|start %4|%5 of %6 personalities, footprint %7: %8|model %9|%10 sub-devices")
+                     .arg(record.deviceLabel, record.manufacturerLabel, record.softwareVersionLabel)
+                     .arg(record.dmxStartAddress).arg(record.currentPersonality).arg(record.personalityCount)
+                     .arg(record.dmxFootprint).arg(record.personalities.at(1).description)
+                     .arg(record.deviceModelId, 0, 16).arg(record.subDeviceCount),
+                 QStringLiteral("Bench dimmer|Orv Test Works|1.2.3|start 17|1 of 2 personalities, footprint 4: "
+                                "4 channels|model a01|4 sub-devices"));
+        QCOMPARE(QStringLiteral("%1 sensors, %2 %3 (%4 to %5)|%6, %7|identify %8|hours %9")
+                     .arg(record.sensorCount).arg(sensor.description).arg(sensor.presentValue).arg(sensor.lowestValue)
+                     .arg(sensor.highestValue)
+                     .arg(record.parameters.at(0x8010).description, record.parameters.at(0x8011).description)
+                     .arg(record.identify).arg(record.deviceHours)
+                 + QStringLiteral("|cycles %1|lamp %2 h, %3 strikes, state %4").arg(record.devicePowerCycles)
+                     .arg(record.lampHours).arg(record.lampStrikes).arg(record.lampState),
+                 QStringLiteral("2 sensors, Heat sink 44 (-3 to 71)|Dimmer curve, Trim|identify 1|hours 42|cycles 7|"
+                                "lamp 5 h, 3 strikes, state 1"));
     }
 
     void reportNamesTheResponderThatNeverAnswers()
@@ -137,18 +137,16 @@ private slots:
     void failedGetKeepsTheOldValue_data()
     {
         QTest::addColumn<quint16>("failingPid");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("afterwards"); // start address and label
         QTest::addColumn<int>("result");
 
-        QTest::newRow("DEVICE_INFO unanswered keeps the start address") << Pid::DeviceInfo << "dmxStartAddress" << "300" << -3;
-        QTest::newRow("DEVICE_LABEL unanswered keeps the label") << Pid::DeviceLabel << "deviceLabel" << "Old label" << 0;
+        QTest::newRow("DEVICE_INFO unanswered keeps the start address") << Pid::DeviceInfo << "300 Bench dimmer" << -3;
+        QTest::newRow("DEVICE_LABEL unanswered keeps the label") << Pid::DeviceLabel << "17 Old label" << 0;
     }
 
     void failedGetKeepsTheOldValue()
     {
         QFETCH(quint16, failingPid);
-        QFETCH(QString, field);
 
         ResponderBehaviour behaviour;
         behaviour.ackTimerPids.insert(failingPid, 10);
@@ -158,32 +156,27 @@ private slots:
         record.deviceLabel = QStringLiteral("Old label");
 
         QTEST(readFullDetails(*m_rdm, record), "result");
-        QTEST(deviceRecordJson(record).value(field).toVariant().toString(), "kept");
+        QTEST(QStringLiteral("%1 %2").arg(record.dmxStartAddress).arg(record.deviceLabel), "afterwards");
         // The GETs after the failed one still ran.
         QCOMPARE(requestsSent().constLast(), QStringLiteral("LAMP_STATE"));
     }
 
-    void modelDescriptionFallback_data()
+    // A device just discovered is listed by its model description, so that GET goes first.
+    void discoveredDeviceRead_data()
     {
         QTest::addColumn<quint64>("uid");
-        QTest::addColumn<quint16>("subDevice");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<bool>("answered");
+        QTest::addColumn<QString>("listedAs");
 
-        QTest::newRow("root device describes its model") << benchDimmer << quint16(0) << "Bench dimmer 4" << true;
-        QTest::newRow("root device without a description") << slowProbe << quint16(0) << "UID: 0x4f5200000202" << false;
-        QTest::newRow("sub-device without a description") << benchDimmer << quint16(2) << "Sub-device 2" << false;
+        QTest::newRow("root device describes its model") << benchDimmer << "Bench dimmer 4, model a01";
+        QTest::newRow("root device without a description") << slowProbe << "UID: 0x4f5200000202, model b01";
     }
 
-    void modelDescriptionFallback()
+    void discoveredDeviceRead()
     {
         QFETCH(quint64, uid);
-        QFETCH(quint16, subDevice);
-        QFETCH(bool, answered);
-
-        DeviceRecord record(uid, subDevice);
-        QCOMPARE(readModelDescription(*m_rdm, record) >= 0, answered);
-        QTEST(record.modelDescription, "description");
+        const std::unique_ptr<DeviceRecord> record = readDiscoveredDevice(*m_rdm, uid);
+        QTEST(QStringLiteral("%1, model %2").arg(record->modelDescription).arg(record->deviceModelId, 0, 16), "listedAs");
+        QCOMPARE(requestsSent(), QStringList({"DEVICE_MODEL_DESCRIPTION", "DEVICE_INFO"}));
     }
 
     void subDeviceSearch_data()
