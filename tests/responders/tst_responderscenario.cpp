@@ -1,5 +1,5 @@
-// Responders from scenario files: mistakes named by path, and the demo rig and misbehaving responders
-// seen only through the USB seam.
+// Responders from scenario files: mistakes named by path, and misbehaving responders seen only through
+// the USB seam.
 #include "../simulator/common/backendprobe.h"
 #include "requestbuilder.h"
 #include "scenariofile.h"
@@ -9,7 +9,6 @@
 
 #include <QJsonDocument>
 #include <QtTest>
-#include <algorithm>
 
 using namespace TestRequest;
 
@@ -58,7 +57,6 @@ class ResponderScenarioTest : public QObject
 private slots:
     void mistakesNameTheirPlace_data();
     void mistakesNameTheirPlace();
-    void demoFullDiscoveryThroughTheSeam();
     void misbehaviourBecomesItsResultCode_data();
     void misbehaviourBecomesItsResultCode();
 };
@@ -108,29 +106,6 @@ void ResponderScenarioTest::mistakesNameTheirPlace()
     QFETCH(QString, error);
     QVERIFY(QJsonDocument::fromJson(responders).isArray());
     QCOMPARE(loadError(responders), error);
-}
-
-void ResponderScenarioTest::demoFullDiscoveryThroughTheSeam()
-{
-    QString error;
-    const std::unique_ptr<SimulatedBackend> demo = loadScenario(QStringLiteral("demo"), &error);
-    QVERIFY2(demo, qPrintable(error));
-    BackendProbe probe(*demo);
-    QVERIFY(probe.connectFirst());
-    QCOMPARE(probe.send(7), 0);
-    const QByteArray record = probe.record();
-    QCOMPARE(record.left(3).toHex(), QByteArray("013000"));
-    QList<quint64> found;
-    ByteReader reader(record);
-    reader.skip(3);
-    while (reader.remaining() > 0)
-        found.append(reader.uid());
-    std::sort(found.begin(), found.end());
-    QCOMPARE(found, QList<quint64>({0x7FF100010001, 0x7FF100020001, 0x7FF100040001, 0x7FF100050001, 0x7FF100050002,
-                                    0x7FF200000A01, 0x7FF200000B01, 0x7FF300000301}));
-    // Everyone is muted now: an additional discovery finds nobody.
-    QCOMPARE(probe.send(8), 0);
-    QCOMPARE(probe.record().toHex(), QByteArray("010000"));
 }
 
 void ResponderScenarioTest::misbehaviourBecomesItsResultCode_data()

@@ -14,7 +14,6 @@ private slots:
     void faultsFromTheFile();
     void brokenFiles_data();
     void brokenFiles();
-    void missingFile();
 };
 
 void ScenarioTest::everyField()
@@ -118,13 +117,6 @@ void ScenarioTest::brokenFiles()
     QString reported;
     QCOMPARE(loadScenarioText(text, &reported).get(), nullptr);
     QCOMPARE(reported, error);
-}
-
-void ScenarioTest::missingFile()
-{
-    QString reported;
-    QCOMPARE(loadScenario(QStringLiteral("absent.json"), &reported).get(), nullptr);
-    QCOMPARE(reported, QStringLiteral("cannot open absent.json: No such file or directory"));
 }
 
 QTEST_GUILESS_MAIN(ScenarioTest)
