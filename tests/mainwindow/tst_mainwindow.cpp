@@ -425,9 +425,11 @@ private slots:
         QTest::newRow("footprint 20 running past channel 512 is refused")
             << 1 << 494 << label << "Not enough channels for this personality"
             << QStringList({"200060", labelSet, "200082"}) << 9;
-        QTest::newRow("start address 1 and a label of 32 characters are sent") << 0 << 1 << QString(32, QLatin1Char('x'))
-            << QString() << QStringList({"3000e0 01", "3000f0 0001", "200060",
-                   "300082 " + QString::fromLatin1(QByteArray(32, 'x').toHex()), "200082"}) << 1;
+        QTest::newRow("start address 1 and a label of 32 characters are sent")
+            << 0 << 1 << QString(32, QLatin1Char('x')) << QString()
+            << QStringList({"3000e0 01", "3000f0 0001", "200060",
+                   "300082 " + QString::fromLatin1(QByteArray(32, 'x').toHex()), "200082"})
+            << 1;
         QTest::newRow("a label of 33 characters is refused") << 0 << 20 << QString(33, QLatin1Char('x'))
             << "Bad device label length. Appropriate length is max. 32 chars."
             << QStringList({"3000e0 01", "3000f0 0014", "200060"}) << 20;

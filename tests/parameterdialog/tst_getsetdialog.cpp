@@ -118,11 +118,13 @@ class TestGetSetDialog : public QObject
         else
             field<QSpinBox>(position)->setValue(value);
     }
-    // What the fields from `first` on show before the user changes them.
+    // What the fields from `first` on show before the user changes them, "|" where the form starts a new line.
     QString shownFields(int first) const
     {
         QStringList texts;
         for (int i = first; i < dialog->inputFields().size(); ++i) {
+            if (i > first && field<QWidget>(i)->y() > field<QWidget>(i - 1)->y())
+                texts << QStringLiteral("|");
             if (const auto *combo = field<QComboBox>(i))
                 texts << combo->currentText();
             else if (const auto *spinBox = field<QSpinBox>(i))
@@ -231,8 +233,8 @@ private slots:
             << quint64(0x7FF1000000D1ULL) << Pid::LampState << "0xDF" << -1 << 0 << "df";
         QTest::newRow("lamp state 0x85 selects the first item")
             << quint64(0x7FF1000000D2ULL) << Pid::LampState << "LAMP_OFF (0x00)" << -1 << 0 << "00";
-        QTest::newRow("words of six bytes") << quint64(0x7FF1000000D2ULL) << quint16(0x8102) << "1 2 3" << 3 << 1000
-                                            << "0001000203e8";
+        QTest::newRow("words of six bytes, two a line")
+            << quint64(0x7FF1000000D2ULL) << quint16(0x8102) << "1 2 | 3" << 3 << 1000 << "0001000203e8";
         QTest::newRow("bit field from the current value") << quint64(0x7FF1000000D2ULL) << quint16(0x8103)
                                                           << "1 0 1 0 0 0 0 0" << 8 << 1 << "a1";
     }
@@ -243,6 +245,7 @@ private slots:
         QFETCH(int, position);
         QFETCH(QString, data);
         open(uid, 0, false, pid);
+        dialog->show();
         QTEST(shownFields(1), "shownFirst");
         if (position > 0) {
             QFETCH(int, value);
