@@ -224,6 +224,11 @@ private slots:
         QTest::newRow("keep going runs the rest") << QStringList{unknownPid, setAddress, getAddress}
                                                   << QStringList{"--keep-going"} << 4 << nacked + setDone + readBack
                                                   << "orv-rdm-cli: line 1 failed with exit status 4";
+        QTest::newRow("SET to a maker's devices reads no answer, and reaches them")
+            << QStringList{"set 7FF1:FFFFFFFF IDENTIFY_DEVICE --data 01", "get 7FF1:00010001 IDENTIFY_DEVICE"} << QStringList()
+            << 0 << QStringList{"Sending SET request", "SET Broadcast sent.", "result: 0", "ACK response received", "result: 0",
+                                "data: 01", "value: Identify device: 1"}
+            << QString();
         QTest::newRow("malformed line sends nothing") << QStringList{setAddress, "get 7FF1:00010001"} << QStringList()
                                                       << 64 << QStringList()
                                                       << "orv-rdm-cli: line 2: get needs UID and PID, 1 given";

@@ -3,14 +3,11 @@
 #include "cli/rigreport.h"
 #include "rdm/devicereader.h"
 #include "rdm/parameterids.h"
-#include "rdm/rdm.h"
 #include "rdm/standardparameters.h"
-#include "simulator/scenario.h"
+#include "scenariorig.h"
 #include "simulator/simulatedresponder.h"
 #include "usb/bytereader.h"
-#include "usb/usbdevice.h"
 
-#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -28,14 +25,14 @@ class TestDeviceReader : public QObject
 private:
     SimulatedResponder &responder(quint64 uid)
     {
-        return *std::dynamic_pointer_cast<SimulatedResponder>(m_backend->interfaceAt(0).line().responder(uid));
+        return *std::dynamic_pointer_cast<SimulatedResponder>(m_rig->bus->interfaceAt(0).line().responder(uid));
     }
 
     // Each request packet sent since the last clear, as "NAME data" or "NAME sub N data".
     QStringList requestsSent() const
     {
         QStringList requests;
-        for (const TransferRecord &transfer : m_backend->transferLog()) {
+        for (const TransferRecord &transfer : m_rig->bus->transferLog()) {
             if (transfer.direction != TransferDirection::Out || transfer.request != sendPacketRequest)
                 continue;
             ByteReader reader(transfer.data);
@@ -54,37 +51,20 @@ private:
         return requests;
     }
 
-    std::unique_ptr<SimulatedBackend> m_backend;
-    std::unique_ptr<UsbDevice> m_usb;
-    std::unique_ptr<QTextEdit> m_log;
-    std::unique_ptr<RDM> m_rdm;
+    std::unique_ptr<ScenarioRig> m_rig;
 
 private slots:
     void init()
     {
-        QString error;
-        m_backend = loadScenario(QStringLiteral(ORV_CLI_SCENARIOS "/workshop.json"), &error,
-                                 SimulatedClock::Source::Manual);
-        QVERIFY2(m_backend, qPrintable(error));
-        m_usb = std::make_unique<UsbDevice>(m_backend.get());
-        m_usb->collectDevices();
-        QCOMPARE(m_usb->connectDevice(0), 0);
-        m_log = std::make_unique<QTextEdit>();
-        m_rdm = std::make_unique<RDM>(m_usb.get(), m_log.get());
-        m_backend->clearTransferLog();
-    }
-
-    void cleanup()
-    {
-        // The engine and the link refer to what was made before them.
-        m_rdm.reset();
-        m_usb.reset();
+        m_rig = std::make_unique<ScenarioRig>(QStringLiteral(ORV_CLI_SCENARIOS "/workshop.json"));
+        QVERIFY2(m_rig->connected, qPrintable(m_rig->error));
+        m_rig->bus->clearTransferLog();
     }
 
     void fullReadSendsEveryGetInOrder()
     {
         DeviceRecord record(benchDimmer);
-        QCOMPARE(readFullDetails(*m_rdm, record), 0);
+        QCOMPARE(readFullDetails(*m_rig->rdm, record), 0);
         QCOMPARE(requestsSent().join(QStringLiteral(", ")),
                  QStringLiteral("DEVICE_INFO, DEVICE_LABEL, SOFTWARE_VERSION_LABEL, MANUFACTURER_LABEL, DMX_PERSONALITY, "
                                 "DMX_PERSONALITY_DESCRIPTION 01, DMX_PERSONALITY_DESCRIPTION 02, SUPPORTED_PARAMETERS, "
@@ -92,7 +72,7 @@ private slots:
                                 "SENSOR_DEFINITION 01, SENSOR_VALUE 01, IDENTIFY_DEVICE, DEVICE_HOURS, DEVICE_POWER_CYCLES, "
                                 "LAMP_HOURS, LAMP_STRIKES, LAMP_STATE"));
         // The engine's own lines would say a GET was logged; the full read is quiet.
-        QCOMPARE(m_log->toPlainText(), QString());
+        QCOMPARE(m_rig->log.toPlainText(), QString());
         QVERIFY(!record.detailsFetched);
 
         const SensorRecord &sensor = record.sensors.at(0);
@@ -119,7 +99,7 @@ private slots:
         ResponderBehaviour silent;
         silent.silent = true;
         responder(slowProbe).setBehaviour(silent);
-        const QJsonObject report = readRigReport(*m_rdm, {slowProbe, benchDimmer});
+        const QJsonObject report = readRigReport(*m_rig->rdm, {slowProbe, benchDimmer});
         QStringList devices;
         for (const QJsonValue &device : report.value(QLatin1String("devices")).toArray()) {
             devices << QStringLiteral("%1/%2 %3 %4").arg(device[QLatin1String("uid")].toString())
@@ -155,7 +135,7 @@ private slots:
         record.dmxStartAddress = 300;
         record.deviceLabel = QStringLiteral("Old label");
 
-        QTEST(readFullDetails(*m_rdm, record), "result");
+        QTEST(readFullDetails(*m_rig->rdm, record), "result");
         QTEST(QStringLiteral("%1 %2").arg(record.dmxStartAddress).arg(record.deviceLabel), "afterwards");
         // The GETs after the failed one still ran.
         QCOMPARE(requestsSent().constLast(), QStringLiteral("LAMP_STATE"));
@@ -174,7 +154,7 @@ private slots:
     void discoveredDeviceRead()
     {
         QFETCH(quint64, uid);
-        const std::unique_ptr<DeviceRecord> record = readDiscoveredDevice(*m_rdm, uid);
+        const std::unique_ptr<DeviceRecord> record = readDiscoveredDevice(*m_rig->rdm, uid);
         QTEST(QStringLiteral("%1, model %2").arg(record->modelDescription).arg(record->deviceModelId, 0, 16), "listedAs");
         QCOMPARE(requestsSent(), QStringList({"DEVICE_MODEL_DESCRIPTION", "DEVICE_INFO"}));
     }
@@ -202,11 +182,11 @@ private slots:
         if (withoutSilentSubDevice)
             responder(uid).state().subDevices.remove(5);
         DeviceRecord root(uid);
-        QCOMPARE(m_rdm->getDeviceInfo(uid, 0), 0);
-        root.storeDeviceInfo(m_rdm->responseData(), m_rdm->responseLength());
-        m_backend->clearTransferLog();
+        QCOMPARE(m_rig->rdm->getDeviceInfo(uid, 0), 0);
+        root.storeDeviceInfo(m_rig->rdm->responseData(), m_rig->rdm->responseLength());
+        m_rig->bus->clearTransferLog();
 
-        const std::vector<std::unique_ptr<DeviceRecord>> subDevices = discoverSubDevices(*m_rdm, root);
+        const std::vector<std::unique_ptr<DeviceRecord>> subDevices = discoverSubDevices(*m_rig->rdm, root);
         QStringList found;
         for (const std::unique_ptr<DeviceRecord> &subDevice : subDevices) {
             QCOMPARE(subDevice->uid, uid);
