@@ -2,9 +2,7 @@
 #include "emulatedusbdevice.h"
 #include "rdm/rdm.h"
 #include "settings/settings.h"
-#include "simulator/scenario.h"
 #include "simulator/simulatedbackend.h"
-#include "usb/bytereader.h"
 #include "usb/libusbbackend.h"
 #include "usb/trace.h"
 #include "usb/usbdevice.h"
@@ -19,7 +17,6 @@ namespace {
 
 constexpr quint32 applicationStart = 0x08004000;
 constexpr quint8 identifierRequest = 255;
-constexpr quint16 deviceInfoPid = 0x0060;
 const QString miniText = QStringLiteral("D:Rb604 Mini FW:2.15 SN:KLMNOP2");
 
 // Two interfaces and a device of another maker on bus 001, in that order.
@@ -37,10 +34,7 @@ std::unique_ptr<SimulatedBackend> twoInterfaces()
 // A simulated bus behind emulated USB devices, and the program's link over libusb to them.
 struct Rig
 {
-    explicit Rig(std::unique_ptr<SimulatedBackend> bus = twoInterfaces())
-        : simulated(std::move(bus)), emulated(EmulatedUsbDevice::emulateBus(*simulated))
-    {
-    }
+    Rig() : simulated(twoInterfaces()), emulated(EmulatedUsbDevice::emulateBus(*simulated)) {}
 
     // Enumerates, connects to the interface at `position` and starts a fresh transfer log.
     int connect(int position)
@@ -83,7 +77,6 @@ private slots:
     void init() { writeDefaultSettings(); }
     void enumeratesAndConnects();
     void busyInterfaceIsAskedAgain();
-    void getsDeviceInfoFromDemoResponder();
     void unplugMidRunDisconnects();
     void discoveryLimitReachesLibUsb();
 };
@@ -122,32 +115,6 @@ void LibUsbLinkTest::busyInterfaceIsAskedAgain()
     const QString busy = QStringLiteral("002 00000000 -5");
     QCOMPARE(rig.transfers(identifierRequest), QStringList({busy, busy, busy, QStringLiteral("002 00000000 2")}));
     QCOMPARE(rig.link.checkConnection(), 0);
-}
-
-void LibUsbLinkTest::getsDeviceInfoFromDemoResponder()
-{
-    QString error;
-    std::unique_ptr<SimulatedBackend> demo = loadScenario(QStringLiteral("demo"), &error);
-    QVERIFY2(demo && !demo->interfaceAt(0).line().responders().isEmpty(), qPrintable(error));
-    const quint64 uid = demo->interfaceAt(0).line().responders().first()->uid();
-    Rig rig(std::move(demo));
-    QCOMPARE(rig.connect(0), 0);
-    QTextEdit log;
-    RDM rdm(&rig.link, &log);
-    SimulatedLine &line = rig.simulated->interfaceAt(0).line();
-    line.clearTraffic();
-
-    QCOMPARE(rdm.rdmGet(uid, deviceInfoPid, 0, nullptr, 0), 0);
-    // The request went through libusb to the line, and the responder's answer came back whole.
-    const QList<LineTraffic> traffic = line.traffic();
-    QCOMPARE(traffic.size(), 1);
-    QCOMPARE(traffic.first().packet.mid(20, 3).toHex(), QByteArray("200060")); // GET DEVICE_INFO
-    ByteReader answer(traffic.first().answer);
-    answer.skip(23);
-    const QByteArray deviceInfo = answer.bytes(answer.u8());
-    QCOMPARE(deviceInfo.size(), 19);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(rdm.responseData()), rdm.responseLength()).toHex(),
-             deviceInfo.toHex());
 }
 
 void LibUsbLinkTest::unplugMidRunDisconnects()
