@@ -81,7 +81,6 @@ private slots:
     void badAnswersBecomeResultCodes_data();
     void badAnswersBecomeResultCodes();
     void broadcastGetsNoRecord();
-    void discoveryTellsCollidingResponders();
     void additionalDiscoveryFindsOnlyNewcomers();
 };
 
@@ -135,20 +134,6 @@ void SimulatedLineTest::broadcastGetsNoRecord()
     QCOMPARE(recordOf(line, set(0x7FF1FFFFFFFFULL, 0x1000, QByteArray::fromHex("01"))), QByteArray("no record"));
     QCOMPARE(first->state().root.identify, true);
     QCOMPARE(other->state().root.identify, false);
-}
-
-void SimulatedLineTest::discoveryTellsCollidingResponders()
-{
-    SimulatedLine line;
-    QList<quint64> uids;
-    for (int i = 0; i < 40; ++i) {
-        // Neighbouring device IDs of three manufacturers: their branches collide down to the last bit.
-        uids.append(quint64(0x7FF1 + i % 3) << 32 | quint64(0x00010000 + i));
-        line.addResponder(responderAt(uids.last()));
-    }
-    QCOMPARE(sorted(line.discover(DiscoveryKind::Full)), sorted(uids));
-    for (quint64 uid : uids)
-        QVERIFY(std::static_pointer_cast<SimulatedResponder>(line.responder(uid))->isMuted());
 }
 
 void SimulatedLineTest::additionalDiscoveryFindsOnlyNewcomers()
