@@ -47,6 +47,9 @@ void InterfaceFirmwareTest::malformedRequestsStall()
     BackendProbe probe(backend);
     QVERIFY(probe.connectFirst());
 
+    // Programmed flash and lit levels, so that a stall that erased or reset them shows.
+    QVERIFY(unit.memory().program(0x08003C00, QByteArray(2048, '\x11')));
+    QCOMPARE(probe.send(12, 0, 0, QByteArray(2, '\0') + QByteArray(512, '\x55')), 514);
     unit.setMode(mode);
     const QByteArray flashBefore = unit.memory().read(InterfaceMemory::flashStart, InterfaceMemory::flashSize);
     const auto levelsBefore = unit.firmware().dmxLevels();
