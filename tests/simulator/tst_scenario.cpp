@@ -23,7 +23,7 @@ void ScenarioTest::everyField()
         "interfaces": [
             { "serial": "ABCDEF1", "model": "Rb604 RDM/DMX", "firmware": "2.14", "responders": [] },
             { "serial": "KLMNOP7", "bootloaderSerial": "KLMNOP0b", "bus": "002", "mode": "bootloader",
-              "reEnumerationDelayMs": 250 }
+              "reEnumerationDelayMs": 60000 }
         ],
         "foreignDevices": [ { "vendorId": "0x046D", "productId": 49271, "bus": "003" } ]
     })", &error);
@@ -38,7 +38,7 @@ void ScenarioTest::everyField()
     QVERIFY(probe.connect(entries.at(1)));
     QCOMPARE(probe.serial(), QByteArray("KLMNOP0b"));
     QCOMPARE(probe.send(4), 0);
-    backend->clock().advance(249);
+    backend->clock().advance(59999);
     QCOMPARE(matchingDevices(*backend).size(), 1);
     backend->clock().advance(1);
     QVERIFY(probe.connect(matchingDevices(*backend).value(1)));
@@ -51,8 +51,8 @@ void ScenarioTest::faultsFromTheFile_data()
     QTest::addColumn<QString>("results");
 
     // Identifier, DMX control on, identifier twice, information block: answers or result codes.
-    QTest::newRow("second fails with -5 by default, fourth stalls")
-        << QByteArray(R"({"failTransfers": [{"number": 2}, {"number": 4, "result": -32}]})") << "c003 -5 c003 -32 64";
+    QTest::newRow("second fails with -5 by default, fourth with the highest result")
+        << QByteArray(R"({"failTransfers": [{"number": 2}, {"number": 4, "result": -1}]})") << "c003 -5 c003 -1 64";
     QTest::newRow("next 2 receives fail, sends go through")
         << QByteArray(R"({"failReceives": 2})") << "-5 0 -5 c003 64";
     QTest::newRow("unplugged at the third transfer")
@@ -106,7 +106,9 @@ void ScenarioTest::brokenFiles_data()
     row("mode misspelt", unit(R"("mode": "boot")"), R"(interfaces[0].mode: expected "application" or "bootloader")");
     row("delay beyond any integer", unit(R"("reEnumerationDelayMs": 1e19)"),
         "interfaces[0].reEnumerationDelayMs: expected an integer from 0 to 60000");
-    row("failed transfer with a positive result", unit(R"("faults": {"failTransfers": [{"number": 1, "result": 5}]})"),
+    row("delay a millisecond above a minute", unit(R"("reEnumerationDelayMs": 60001)"),
+        "interfaces[0].reEnumerationDelayMs: expected an integer from 0 to 60000");
+    row("failed transfer without a negative result", unit(R"("faults": {"failTransfers": [{"number": 1, "result": 0}]})"),
         "interfaces[0].faults.failTransfers[0].result: expected an integer from -1000 to -1");
 }
 
