@@ -68,8 +68,8 @@ private slots:
                                                      << "batch interface 0 additional" + none + " keep-going files rig.txt";
         QTest::newRow("watch defaults: every 5 s until interrupted") << "watch 7FF2:00000B01"
             << "watch interface 0 additional uid 7ff200000b01 pid 0000 sub 0 data [] every 5000 ms, 0 readings";
-        QTest::newRow("watch every longest interval, twice") << "watch 7FF2:00000B01 --interval 86400 --count 2"
-            << "watch interface 0 additional uid 7ff200000b01 pid 0000 sub 0 data [] every 86400000 ms, 2 readings";
+        QTest::newRow("watch every longest interval, once") << "watch 7FF2:00000B01 --interval 86400 --count 1"
+            << "watch interface 0 additional uid 7ff200000b01 pid 0000 sub 0 data [] every 86400000 ms, 1 readings";
         QTest::newRow("watch every millisecond") << "watch 7FF2:00000B01 --interval 0.001"
             << "watch interface 0 additional uid 7ff200000b01 pid 0000 sub 0 data [] every 1 ms, 0 readings";
 
