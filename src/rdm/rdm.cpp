@@ -9,6 +9,9 @@
 #include "usb/usbdevice.h"
 
 #include <QCoreApplication>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
@@ -409,6 +412,22 @@ void appendLogLine(QTextEdit *panel, const QString &message)
 {
     if (!panel)
         return;
-    panel->document()->setMaximumBlockCount(logPanelLineLimit);
+    QTextDocument *document = panel->document();
+    // Undo would hold on to every line ever logged.
+    if (document->isUndoRedoEnabled())
+        document->setUndoRedoEnabled(false);
+    // Lines run in the window's direction. Left to find out for itself, the layout would scan the
+    // text of every line it passes on each append.
+    QTextOption lineOption = document->defaultTextOption();
+    if (lineOption.textDirection() != panel->layoutDirection()) {
+        lineOption.setTextDirection(panel->layoutDirection());
+        document->setDefaultTextOption(lineOption);
+    }
     panel->append(QLatin1Char(' ') + LogTimeOfDay::system().text() + QLatin1String(": ") + message);
+    const int excess = document->blockCount() - logPanelLineLimit;
+    if (excess > 0) {
+        QTextCursor oldest(document);
+        oldest.setPosition(document->findBlockByNumber(excess + logPanelTrimLines).position(), QTextCursor::KeepAnchor);
+        oldest.removeSelectedText();
+    }
 }

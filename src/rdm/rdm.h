@@ -145,6 +145,9 @@ const char *nackReasonName(quint16 reason);
 
 // The most lines the log panel keeps; the oldest go first, so a night of polling stays bounded.
 constexpr int logPanelLineLimit = 10000;
+// Lines dropped together once the panel is full. Dropping lines moves every remaining line up, which
+// costs about as much for one line as for a thousand, so a full panel drops a fifth at a time.
+constexpr int logPanelTrimLines = 2000;
 
 // The one way lines reach the log panel: " hh:mm:ss: message".
 void appendLogLine(QTextEdit *panel, const QString &message);
