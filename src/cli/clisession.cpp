@@ -32,10 +32,11 @@ QStringList CliSession::takeLogLines()
 {
     if (m_logPanel.document()->isEmpty())
         return {};
-    const QStringList lines = m_logPanel.toPlainText().split(QLatin1Char('\n'));
-    QStringList taken;
-    for (int i = m_linesTaken; i < lines.size(); ++i)
-        taken << lines.at(i).trimmed();
-    m_linesTaken = int(lines.size());
+    // Emptied once read: the panel drops its oldest lines when full, so a count of lines already
+    // taken would lose track on a long run.
+    QStringList taken = m_logPanel.toPlainText().split(QLatin1Char('\n'));
+    m_logPanel.clear();
+    for (QString &line : taken)
+        line = line.trimmed();
     return taken;
 }

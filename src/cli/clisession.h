@@ -32,5 +32,4 @@ private:
     std::unique_ptr<UsbDevice> m_usb;
     std::unique_ptr<RDM> m_rdm;
     bool m_interfaceLost = false;
-    int m_linesTaken = 0;
 };

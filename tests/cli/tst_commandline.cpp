@@ -1,4 +1,6 @@
-// The command-line tool's argument checks, value parsing, completion and text progress bar, in process.
+// The command-line tool's argument checks, value parsing, completion, text progress bar and log hand-over,
+// in process.
+#include "cli/clisession.h"
 #include "cli/commandline.h"
 #include "cli/textprogressbar.h"
 #include "rdm/standardparameters.h"
@@ -194,6 +196,28 @@ private slots:
         offered.sort();
         known.sort();
         QCOMPARE(offered, known);
+    }
+
+    // A long watch fills the engine's log panel past its cap; every line must still be passed on once.
+    void logLinesPastThePanelCapAreTakenOnce()
+    {
+        qputenv("RB604_SIMULATOR", "demo");
+        CliSession session;
+        QVERIFY(!session.interfaces().isEmpty());
+        QVERIFY(session.connectInterface(0));
+        session.takeLogLines();
+        const auto messages = [](const QStringList &lines) {
+            QStringList texts;
+            for (const QString &line : lines)
+                texts << line.section(QStringLiteral(": "), 1);
+            return texts.join(QLatin1Char('|'));
+        };
+        for (int line = 1; line < logPanelLineLimit; ++line)
+            session.rdm().log(QStringLiteral("line %1").arg(line));
+        QCOMPARE(session.takeLogLines().size(), logPanelLineLimit - 1);
+        session.rdm().log(QStringLiteral("line 10000"));
+        session.rdm().log(QStringLiteral("line 10001"));
+        QCOMPARE(messages(session.takeLogLines()), QStringLiteral("line 10000|line 10001"));
     }
 };
 
