@@ -1,6 +1,7 @@
 // A night of polling: CPU per GET and resident memory stay flat while the logs fill to their caps.
 // The first responder of the demo rig is asked for DEVICE_INFO over and over, and after every tenth
-// GET one sensor of a device with sensors is read, as the sensor auto refresh does.
+// GET one sensor of a device with sensors is read, as the sensor auto refresh does; the event loop
+// runs between those rounds.
 #include "rdm/clock.h"
 #include "rdm/devicereader.h"
 #include "rdm/rdm.h"
@@ -10,6 +11,7 @@
 #include "usb/usbdevice.h"
 
 #include <QApplication>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -82,12 +84,17 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot connect to the demo interface\n");
         return 1;
     }
-    // Shown and painted between polling rounds, as the main window's panel is.
-    QTextEdit panel;
-    panel.setReadOnly(true);
-    panel.resize(900, 200);
-    panel.show();
-    RDM rdm(&usb, &panel);
+    // The log panel has a tab of its own; sensors are auto-refreshed only while their tab is shown.
+    QTabWidget tabs;
+    auto *panel = new QTextEdit;
+    panel->setReadOnly(true);
+    tabs.addTab(panel, QStringLiteral("Log"));
+    tabs.addTab(new QWidget, QStringLiteral("Sensors"));
+    tabs.resize(900, 600);
+    tabs.show();
+    QCoreApplication::processEvents();
+    tabs.setCurrentIndex(1);
+    RDM rdm(&usb, panel);
     std::unique_ptr<DeviceRecord> sensorDevice = deviceWithSensors(rdm, responders);
     if (!sensorDevice) {
         std::fprintf(stderr, "no device of the demo rig has sensors\n");
@@ -125,7 +132,7 @@ int main(int argc, char *argv[])
     const double lastPerGet = lastWindow / window;
     std::printf("GETs: %d, failed: %d; sensor reads: %d, failed: %d\n", gets, failedGets, gets / getsPerSensorRead,
                 failedSensorReads);
-    std::printf("log panel: %d lines; transfer log: %lld records\n", panel.document()->blockCount(),
+    std::printf("log panel: %d lines; transfer log: %lld records\n", panel->document()->blockCount(),
                 qlonglong(bus->transferLog().size()));
     std::printf("CPU per GET, first %d: %.2f us\n", window, firstPerGet);
     std::printf("CPU per GET, last %d: %.2f us (%+.1f%%)\n", window, lastPerGet,
