@@ -572,7 +572,7 @@ ParameterReply setLampOnMode(ParameterRequest &request)
 
 ParameterReply getRealTimeClock(ParameterRequest &request)
 {
-    const QDateTime clock = request.now.addSecs(request.device.clockOffset.value_or(0));
+    const QDateTime clock = request.now().addSecs(request.device.clockOffset.value_or(0));
     QByteArray data;
     ByteWriter(&data)
         .u16(quint16(clock.date().year()))
@@ -597,7 +597,8 @@ ParameterReply setRealTimeClock(ParameterRequest &request)
     const QTime time(hour, minute, second);
     if (year < 2003 || !date.isValid() || !time.isValid())
         return outOfRange();
-    request.device.clockOffset = request.now.secsTo(QDateTime(date, time, request.now.timeSpec()));
+    const QDateTime now = request.now();
+    request.device.clockOffset = now.secsTo(QDateTime(date, time, now.timeSpec()));
     return ParameterReply::ack();
 }
 

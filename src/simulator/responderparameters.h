@@ -4,6 +4,7 @@
 #include "simulator/responderstate.h"
 
 #include <QDateTime>
+#include <functional>
 #include <optional>
 
 // What a handler answers: an ACK with data, a NACK with its reason, or another queued answer.
@@ -24,7 +25,8 @@ struct ParameterRequest
     ResponderDevice &device;
     quint16 subDevice;
     QByteArray data;
-    QDateTime now;
+    // The host time; read only by the parameters that need it, as asking costs a system call.
+    const std::function<QDateTime()> &now;
 };
 
 // Whether a SET may change anything: a write-protected device refuses every SET.

@@ -121,7 +121,7 @@ std::optional<ParameterReply> SimulatedResponder::answer(const LinePacket &reque
     if (device->silent)
         return std::nullopt;
     moveSensors(*device);
-    ParameterRequest parameterRequest{m_state, *device, request.subDevice, request.data, m_clock()};
+    ParameterRequest parameterRequest{m_state, *device, request.subDevice, request.data, m_clock};
     const WriteAccess access = m_behaviour.writeProtected ? WriteAccess::Protected : WriteAccess::Allowed;
     const ParameterReply reply = answerParameter(parameterRequest, request.commandClass, request.pid, access);
     if (m_behaviour.ackTimerPids.contains(request.pid) && request.pid != Pid::QueuedMessage)
@@ -138,7 +138,7 @@ ParameterReply SimulatedResponder::answerAllSubDevices(const LinePacket &request
     ParameterReply combined = ParameterReply::ack();
     for (auto it = m_state.subDevices.begin(); it != m_state.subDevices.end(); ++it) {
         moveSensors(*it);
-        ParameterRequest parameterRequest{m_state, *it, it.key(), request.data, m_clock()};
+        ParameterRequest parameterRequest{m_state, *it, it.key(), request.data, m_clock};
         const ParameterReply reply = answerParameter(parameterRequest, request.commandClass, request.pid, access);
         if (combined.isAck() && !reply.isAck())
             combined = reply;
