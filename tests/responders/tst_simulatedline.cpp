@@ -1,4 +1,4 @@
-// The simulated line: answers checked into response records, broadcasts, discovery with collisions.
+// The simulated line: answers checked into response records, additional discovery of newcomers.
 #include "requestbuilder.h"
 
 #include "simulator/discoveryanswer.h"
@@ -80,7 +80,6 @@ class SimulatedLineTest : public QObject
 private slots:
     void badAnswersBecomeResultCodes_data();
     void badAnswersBecomeResultCodes();
-    void broadcastGetsNoRecord();
     void additionalDiscoveryFindsOnlyNewcomers();
 };
 
@@ -122,18 +121,6 @@ void SimulatedLineTest::badAnswersBecomeResultCodes()
     QCOMPARE(recordOf(line, request), record);
     QCOMPARE(line.traffic().size(), packets);
     QCOMPARE(line.requestPacketCount(), 1);
-}
-
-void SimulatedLineTest::broadcastGetsNoRecord()
-{
-    SimulatedLine line;
-    auto first = responderAt(ParUid);
-    auto other = responderAt(0x7FF200000001ULL);
-    line.addResponder(first);
-    line.addResponder(other);
-    QCOMPARE(recordOf(line, set(0x7FF1FFFFFFFFULL, 0x1000, QByteArray::fromHex("01"))), QByteArray("no record"));
-    QCOMPARE(first->state().root.identify, true);
-    QCOMPARE(other->state().root.identify, false);
 }
 
 void SimulatedLineTest::additionalDiscoveryFindsOnlyNewcomers()
