@@ -83,7 +83,9 @@ private slots:
         }
         const SensorRecord &stored = record.sensors.at(quint8(sensor));
         QCOMPARE(history.samples(quint8(sensor)).back().time, readAt);
-        QCOMPARE(history.samples(quint8(sensor)).back().value, stored.presentValue);
+        // The moving demo value stands still on the manual clock.
+        QCOMPARE(QStringLiteral("%1 %2").arg(history.samples(quint8(sensor)).back().value).arg(stored.presentValue),
+                 QStringLiteral("950 950"));
         QCOMPARE(stored.updateDate + QLatin1String(" - ") + stored.updateTime, QStringLiteral("2030-01-02 - 03:04:05"));
     }
 
