@@ -19,6 +19,7 @@
 #include <ctime>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -105,9 +106,9 @@ int main(int argc, char *argv[])
 
     int failedGets = 0;
     int failedSensorReads = 0;
+    // CPU per GET of each run of `window` GETs, in order, to tell growth from noise.
+    std::vector<double> perGet;
     double windowStart = processCpuMicroseconds();
-    double firstWindow = 0;
-    double lastWindow = 0;
     double residentAfterFirst = 0;
     for (int get = 1; get <= gets; ++get) {
         if (rdm.rdmGet(uid, deviceInfo, 0, nullptr, 0) != 0 || rdm.responseLength() != 19)
@@ -118,22 +119,26 @@ int main(int argc, char *argv[])
                 ++failedSensorReads;
             QCoreApplication::processEvents();
         }
-        if (get == window) {
-            firstWindow = processCpuMicroseconds() - windowStart;
-            residentAfterFirst = residentMebibytes();
-        } else if (get == gets - window) {
-            windowStart = processCpuMicroseconds();
+        if (get % window == 0) {
+            const double now = processCpuMicroseconds();
+            perGet.push_back((now - windowStart) / window);
+            windowStart = now;
+            if (get == window)
+                residentAfterFirst = residentMebibytes();
         }
     }
-    lastWindow = processCpuMicroseconds() - windowStart;
     const double residentAfterLast = residentMebibytes();
 
-    const double firstPerGet = firstWindow / window;
-    const double lastPerGet = lastWindow / window;
+    const double firstPerGet = perGet.front();
+    const double lastPerGet = perGet.back();
     std::printf("GETs: %d, failed: %d; sensor reads: %d, failed: %d\n", gets, failedGets, gets / getsPerSensorRead,
                 failedSensorReads);
     std::printf("log panel: %d lines; transfer log: %lld records\n", panel->document()->blockCount(),
                 qlonglong(bus->transferLog().size()));
+    std::printf("CPU per GET of each %d, in us:", window);
+    for (const double cpu : perGet)
+        std::printf(" %.1f", cpu);
+    std::printf("\n");
     std::printf("CPU per GET, first %d: %.2f us\n", window, firstPerGet);
     std::printf("CPU per GET, last %d: %.2f us (%+.1f%%)\n", window, lastPerGet,
                 100.0 * (lastPerGet - firstPerGet) / firstPerGet);
