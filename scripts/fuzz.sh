@@ -11,6 +11,8 @@ if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
     echo "usage: scripts/fuzz.sh [SECONDS]" >&2
     exit 2
 fi
+scripts/setup-deps.sh --fuzz
+
 targets=(response_records usb_enumeration scenario_file language_file command_line)
 build=build/fuzz
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and screenshots need (with --packaging also
-# those of the Debian package); quiet when all is there.
+# those of the Debian package, with --fuzz clang and libFuzzer); quiet when all is there.
 set -euo pipefail
 
 packages=(
@@ -12,10 +12,15 @@ packages=(
     xvfb xauth imagemagick
     desktop-file-utils appstream strace
 )
-# The Debian package and its checks.
-if [ "${1:-}" = "--packaging" ]; then
-    packages+=(dpkg-dev fakeroot file lintian)
-fi
+for option in "$@"; do
+    case "$option" in
+        # The Debian package and its checks.
+        --packaging) packages+=(dpkg-dev fakeroot file lintian) ;;
+        # The fuzz targets: clang with the libFuzzer runtime.
+        --fuzz) packages+=(clang libclang-rt-dev) ;;
+        *) echo "usage: scripts/setup-deps.sh [--packaging] [--fuzz]" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
