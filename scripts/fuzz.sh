@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets of tests/fuzz with clang and libFuzzer, then runs each for SECONDS
-# (default 60), one after another. Exits non-zero when any target finds a fault: the input is left
-# in build/fuzz/findings/TARGET/ (crash-*, leak-*, timeout-*, oom-*); once the fault is fixed it
-# belongs in tests/fuzz/reproducers/TARGET/, which the test suite replays.
+# (default 60), one after another; given TARGET names (such as scenario_file), only those. Exits
+# non-zero when any target finds a fault: the input is left in build/fuzz/findings/TARGET/ (crash-*,
+# leak-*, timeout-*, oom-*); once the fault is fixed it belongs in tests/fuzz/reproducers/TARGET/,
+# which the test suite replays.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
+all=(response_records usb_enumeration scenario_file language_file command_line)
+targets=("${@:2}")
+[ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
+for name in "${targets[@]}"; do
+    [[ " ${all[*]} " == *" $name "* ]] || seconds=invalid
+done
 if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
-    echo "usage: scripts/fuzz.sh [SECONDS]" >&2
+    echo "usage: scripts/fuzz.sh [SECONDS [TARGET...]]; targets: ${all[*]}" >&2
     exit 2
 fi
 scripts/setup-deps.sh --fuzz
 
-targets=(response_records usb_enumeration scenario_file language_file command_line)
 build=build/fuzz
-
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DORV_FUZZ=ON \

@@ -1,6 +1,8 @@
 // Typed reading of scenario values with messages that name the value's place in the file.
 #include "simulator/scenariofields.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -17,11 +19,27 @@ bool ScenarioFields::fail(const QString &path, const QString &reason) const
     return false;
 }
 
+namespace {
+
+// A key that is not a plain name in JSON quotes and escapes, so that an empty key, blanks or control
+// characters cannot leave the place of an error empty or garbled.
+QString readableKey(const QString &key)
+{
+    static const QRegularExpression plainName(
+        QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*")));
+    if (plainName.match(key).hasMatch())
+        return key;
+    const QByteArray quoted = QJsonDocument(QJsonArray{key}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(quoted.mid(1, quoted.size() - 2));
+}
+
+} // namespace
+
 bool ScenarioFields::checkKeys(const QStringList &known) const
 {
     for (auto it = m_object.begin(); it != m_object.end(); ++it) {
         if (!known.contains(it.key()))
-            return fail(pathOf(it.key()), QStringLiteral("unknown key"));
+            return fail(pathOf(readableKey(it.key())), QStringLiteral("unknown key"));
     }
     return true;
 }

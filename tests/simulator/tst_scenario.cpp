@@ -103,6 +103,9 @@ void ScenarioTest::brokenFiles_data()
         "line 3: object is missing after a comma");
     row("misspelt key in second interface", R"({"interfaces": [{"serial": "ABCDEF1"}, {"seral": "ABCDEF2"}]})",
         "interfaces[1].seral: unknown key");
+    row("empty key", R"({"": 1})", R"("": unknown key)");
+    row("key with blanks and a control character", unit(R"(" mo\u0001de": 1)"),
+        R"(interfaces[0]." mo\u0001de": unknown key)");
     row("mode misspelt", unit(R"("mode": "boot")"), R"(interfaces[0].mode: expected "application" or "bootloader")");
     row("delay beyond any integer", unit(R"("reEnumerationDelayMs": 1e19)"),
         "interfaces[0].reEnumerationDelayMs: expected an integer from 0 to 60000");
