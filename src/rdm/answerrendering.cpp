@@ -95,8 +95,11 @@ public:
     void field(const QString &label, Number number, Format format, const QString &separator = QStringLiteral(": "))
     {
         qint64 value = 0;
-        if (read(number, &value))
-            m_text += label + separator + format(value);
+        if (!read(number, &value))
+            return;
+        // Names such as "Dimmer AC ELV (AC <= 50V)" are plain text, not markup.
+        const QString text = label + separator + format(value);
+        m_text += isRichText() ? text.toHtmlEscaped() : text;
     }
     void field(const QString &label, Number number, const QString &separator = QStringLiteral(": "))
     {

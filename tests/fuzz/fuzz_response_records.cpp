@@ -155,7 +155,7 @@ void checkRendering(const std::vector<Answer> &answers)
         const std::vector<quint8> data(answer.data.cbegin(), answer.data.cend());
         QString rich = renderGetAnswer(parameter, data.data(), int(data.size()), AnswerFormat::RichText);
         requireThat(
-            !rich.remove(QStringLiteral("<br>")).contains(QLatin1Char('<')), "device texts in rich text are escaped");
+            !rich.remove(QStringLiteral("<br>")).contains(QLatin1Char('<')), "rich text holds no markup but its line breaks");
         const QString plain = renderGetAnswer(parameter, data.data(), int(data.size()), AnswerFormat::PlainText);
         requireThat(std::none_of(plain.cbegin(), plain.cend(),
                         [](QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0); }),

@@ -47,6 +47,10 @@ private slots:
             << Pid::DeviceInfo << none << deviceInfo.left(8)
             << QStringLiteral("Device info:<br>protocol major: 1<br>protocol minor: 0<br>device model id: 0x0101<br>"
                               "product category: Fixture Fixed (0x0101)<br>(truncated)");
+        QTest::newRow("device info of a dimmer whose category holds a less-than sign")
+            << Pid::DeviceInfo << none << QByteArray::fromHex("0100 1202 0505 0300")
+            << QStringLiteral("Device info:<br>protocol major: 1<br>protocol minor: 0<br>device model id: 0x1202<br>"
+                              "product category: Dimmer AC ELV (AC &lt;= 50V) (0x0505)<br>(truncated)");
         QTest::newRow("sensor definition cut before the support byte")
             << Pid::SensorDefinition << none << QByteArray::fromHex("000001 00 ffec 0078 0000 0055")
             << QStringLiteral("Sensor definition:<br>sensor number: 0<br>type: Temperature (0x00)<br>"
