@@ -2,21 +2,17 @@
 // The first responder of the demo rig is asked for DEVICE_INFO over and over, and after every tenth
 // GET one sensor of a device with sensors is read, as the sensor auto refresh does; the event loop
 // runs between those rounds.
+#include "demorigbench.h"
 #include "rdm/clock.h"
 #include "rdm/devicereader.h"
 #include "rdm/rdm.h"
 #include "rdm/sensorhistory.h"
-#include "settings/settings.h"
-#include "simulator/scenario.h"
-#include "usb/usbdevice.h"
 
 #include <QApplication>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <cstdio>
-#include <ctime>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -27,13 +23,6 @@ constexpr int gets = 200000;
 constexpr int getsPerSensorRead = 10;
 constexpr int window = 10000;
 constexpr quint16 deviceInfo = 0x0060;
-
-double processCpuMicroseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1e3;
-}
 
 double residentMebibytes()
 {
@@ -63,28 +52,9 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QTemporaryDir settingsHome;
-    qputenv("XDG_CONFIG_HOME", settingsHome.path().toLocal8Bit());
-    nameSettingsStore();
-    writeDefaultSettings();
-
-    QString error;
-    std::unique_ptr<SimulatedBackend> bus = loadScenario(QStringLiteral("demo"), &error);
-    if (!bus) {
-        std::fprintf(stderr, "demo scenario: %s\n", qPrintable(error));
+    DemoRigBench rig;
+    if (!rig.open())
         return 1;
-    }
-    const QList<std::shared_ptr<VirtualResponder>> responders = bus->interfaceAt(0).line().responders();
-    if (responders.isEmpty()) {
-        std::fprintf(stderr, "the demo rig has no responders\n");
-        return 1;
-    }
-    UsbDevice usb(bus.get());
-    usb.collectDevices();
-    if (usb.connectDevice(0) != 0) {
-        std::fprintf(stderr, "cannot connect to the demo interface\n");
-        return 1;
-    }
     // The log panel has a tab of its own; sensors are auto-refreshed only while their tab is shown.
     QTabWidget tabs;
     auto *panel = new QTextEdit;
@@ -95,14 +65,14 @@ int main(int argc, char *argv[])
     tabs.show();
     QCoreApplication::processEvents();
     tabs.setCurrentIndex(1);
-    RDM rdm(&usb, panel);
-    std::unique_ptr<DeviceRecord> sensorDevice = deviceWithSensors(rdm, responders);
+    RDM rdm(rig.usb(), panel);
+    std::unique_ptr<DeviceRecord> sensorDevice = deviceWithSensors(rdm, rig.responders);
     if (!sensorDevice) {
         std::fprintf(stderr, "no device of the demo rig has sensors\n");
         return 1;
     }
     SensorHistory history;
-    const quint64 uid = responders.first()->uid();
+    const quint64 uid = rig.responders.first()->uid();
 
     int failedGets = 0;
     int failedSensorReads = 0;
@@ -134,7 +104,7 @@ int main(int argc, char *argv[])
     std::printf("GETs: %d, failed: %d; sensor reads: %d, failed: %d\n", gets, failedGets, gets / getsPerSensorRead,
                 failedSensorReads);
     std::printf("log panel: %d lines; transfer log: %lld records\n", panel->document()->blockCount(),
-                qlonglong(bus->transferLog().size()));
+                qlonglong(rig.bus().transferLog().size()));
     std::printf("CPU per GET of each %d, in us:", window);
     for (const double cpu : perGet)
         std::printf(" %.1f", cpu);
