@@ -2,21 +2,14 @@
 // interface connected, with the trace off as in the product unless --trace is given.
 #pragma once
 
+#include "processusage.h"
 #include "settings/settings.h"
 #include "simulator/scenario.h"
 #include "usb/usbdevice.h"
 
 #include <QTemporaryDir>
 #include <cstdio>
-#include <ctime>
 #include <memory>
-
-inline double processCpuMicroseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1e3;
-}
 
 class DemoRigBench
 {

@@ -1,13 +1,12 @@
 // A night of sensor readings: memory held at the cap, and the chart redrawn from a full history,
 // against the time between two auto refresh readings.
 #include "mainwindow/sensorchart.h"
+#include "processusage.h"
 #include "rdm/sensorhistory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <cstdio>
-#include <fstream>
-#include <string>
 
 namespace {
 
@@ -16,17 +15,6 @@ constexpr int readings = 12 * 3600;
 constexpr int redraws = 20;
 // The shortest auto refresh interval.
 constexpr double intervalMs = 1000.0;
-
-long residentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return -1;
-}
 
 } // namespace
 

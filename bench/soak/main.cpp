@@ -13,8 +13,6 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <cstdio>
-#include <fstream>
-#include <string>
 #include <vector>
 
 namespace {
@@ -23,17 +21,6 @@ constexpr int gets = 200000;
 constexpr int getsPerSensorRead = 10;
 constexpr int window = 10000;
 constexpr quint16 deviceInfo = 0x0060;
-
-double residentMebibytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    }
-    return -1.0;
-}
 
 // The first responder that defines sensors, read the way the window reads a device.
 std::unique_ptr<DeviceRecord> deviceWithSensors(RDM &rdm, const QList<std::shared_ptr<VirtualResponder>> &responders)
@@ -94,10 +81,10 @@ int main(int argc, char *argv[])
             perGet.push_back((now - windowStart) / window);
             windowStart = now;
             if (get == window)
-                residentAfterFirst = residentMebibytes();
+                residentAfterFirst = residentKilobytes() / 1024.0;
         }
     }
-    const double residentAfterLast = residentMebibytes();
+    const double residentAfterLast = residentKilobytes() / 1024.0;
 
     const double firstPerGet = perGet.front();
     const double lastPerGet = perGet.back();

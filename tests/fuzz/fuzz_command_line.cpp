@@ -69,12 +69,6 @@ void checkCommandLine(bool accepted, const CommandLine &commandLine, const QStri
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    prepareFuzzProcess(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // Arguments are separated by zero bytes, so that they may hold any other character.

@@ -165,12 +165,6 @@ void checkRendering(const std::vector<Answer> &answers)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    prepareFuzzProcess(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     RecordScript backend(inputBytes(data, size));

@@ -19,12 +19,6 @@ constexpr int mostDevicesRead = 3;
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    prepareFuzzProcess(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString scenarioPath = scratchDirectory() + QStringLiteral("/scenario.json");

@@ -43,7 +43,7 @@ QTemporaryDir &scratch()
 
 } // namespace
 
-void prepareFuzzProcess(int *argc, char ***argv)
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     requireThat(scratch().isValid(), "a scratch directory can be made");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch().filePath(QStringLiteral("config"))));
@@ -52,6 +52,7 @@ void prepareFuzzProcess(int *argc, char ***argv)
     static QCoreApplication application(*argc, *argv);
     nameSettingsStore();
     writeDefaultSettings();
+    return 0;
 }
 
 QString scratchDirectory()

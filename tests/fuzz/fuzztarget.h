@@ -7,13 +7,12 @@
 #include <cstddef>
 #include <cstdint>
 
+// Shared by every target: a core application with its own settings store at the defaults in a
+// scratch directory, and Qt's messages silenced so that millions of runs do not flood the terminal.
+// The working directory stays, so that the fuzzer's relative paths keep working.
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv);
+// Each target's own.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
-
-// A core application with its own settings store at the defaults in a scratch directory, and Qt's
-// messages silenced so that millions of runs do not flood the terminal. The working directory stays,
-// so that the fuzzer's relative paths keep working.
-void prepareFuzzProcess(int *argc, char ***argv);
 // The process's scratch directory, for the files a target writes.
 QString scratchDirectory();
 
