@@ -97,9 +97,7 @@ public:
         qint64 value = 0;
         if (!read(number, &value))
             return;
-        // Names such as "Dimmer AC ELV (AC <= 50V)" are plain text, not markup.
-        const QString text = label + separator + format(value);
-        m_text += isRichText() ? text.toHtmlEscaped() : text;
+        m_text += plain(label + separator + format(value));
     }
     void field(const QString &label, Number number, const QString &separator = QStringLiteral(": "))
     {
@@ -128,9 +126,12 @@ public:
         while (hasMore()) {
             qint64 value = 0;
             if (read(number, &value))
-                m_text += format(value) + separator;
+                m_text += plain(format(value)) + separator;
         }
     }
+
+    // Names such as "Dimmer AC ELV (AC <= 50V)" are plain text, not markup.
+    QString plain(const QString &text) const { return isRichText() ? text.toHtmlEscaped() : text; }
 
     // Bytes as Latin-1 characters up to the first zero byte, made safe for the format.
     QString deviceText(const QByteArray &bytes) const
