@@ -174,10 +174,8 @@ private slots:
         row("firmware of two characters", serial, -1, "Rb604", "2.", "D:Rb604 FW:??? SN:ABCDEF1");
         row("firmware without terminator ends with the block", serial, -1, "Rb604", QByteArray(40, 'x'),
             "D:Rb604 FW:" + QString(40, QLatin1Char('x')) + " SN:ABCDEF1");
-        row("serial: low bytes up to a zero unit", "AB" + QString(QChar(0x0141)) + QChar(0) + "CD", -1, "Rb604",
-            "2.14", "D:Rb604 FW:2.14 SN:ABA");
-        row("serial: up to a unit whose low byte is zero", "AB" + QString(QChar(0x0100)) + "CD", -1, "Rb604", "2.14",
-            "D:Rb604 FW:2.14 SN:AB");
+        row("serial: low bytes up to a unit whose low byte is zero", "AB" + QString(QChar(0x0141)) + QChar(0x0100) + "CD",
+            -1, "Rb604", "2.14", "D:Rb604 FW:2.14 SN:ABA");
         row("serial: no further than the length byte", serial, 6, "Rb604", "2.14", "D:Rb604 FW:2.14 SN:AB");
     }
 
@@ -231,12 +229,13 @@ private slots:
 
     void traceIsOffUnlessAskedFor()
     {
+        const auto enabled = [] {
+            return QList<bool>({usbTrace().isDebugEnabled(), rdmTrace().isDebugEnabled(), firmwareTrace().isDebugEnabled()});
+        };
         QLoggingCategory::setFilterRules(QString());
-        QCOMPARE(QList<bool>({usbTrace().isDebugEnabled(), rdmTrace().isDebugEnabled(),
-                              firmwareTrace().isDebugEnabled()}), QList<bool>({false, false, false}));
+        QCOMPARE(enabled(), QList<bool>({false, false, false}));
         enableTrace();
-        QCOMPARE(QList<bool>({usbTrace().isDebugEnabled(), rdmTrace().isDebugEnabled(),
-                              firmwareTrace().isDebugEnabled()}), QList<bool>({true, true, true}));
+        QCOMPARE(enabled(), QList<bool>({true, true, true}));
     }
 
     void transfer_data()
