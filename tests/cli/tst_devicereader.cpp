@@ -107,10 +107,9 @@ private slots:
                            .arg(device[QLatin1String("answered")].toBool() ? "answered" : "silent",
                                 device[QLatin1String("failedGets")].toVariant().toStringList().value(0));
         }
-        QCOMPARE(devices.join(QLatin1Char('\n')), QStringList({"4F52:00000202/0 silent DEVICE_INFO", "4F52:00000101/0 answered ",
-                                       "4F52:00000101/1 answered DEVICE_HOURS",
-                                                "4F52:00000101/2 answered DEVICE_HOURS", "4F52:00000101/7 answered DEVICE_HOURS"})
-                                                   .join(QLatin1Char('\n')));
+        QCOMPARE(devices, QStringList({"4F52:00000202/0 silent DEVICE_INFO", "4F52:00000101/0 answered ",
+                                       "4F52:00000101/1 answered DEVICE_HOURS", "4F52:00000101/2 answered DEVICE_HOURS",
+                                       "4F52:00000101/7 answered DEVICE_HOURS"}));
         QVERIFY(!everyDeviceAnswered(report));
     }
 
