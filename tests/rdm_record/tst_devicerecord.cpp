@@ -191,7 +191,6 @@ private slots:
             QByteArray("\x01\x00\x14" "Wide\0\0", 9), 3, "description=Wide; footprint=20", "personality 1 ");
         row("DEVICE_MODEL_DESCRIPTION in Latin-1", by(&DeviceRecord::setModelDescription), "Caf\xE9", 0,
             QStringLiteral("modelDescription=Caf\u00E9"));
-        row("IDENTIFY_DEVICE off", by(&DeviceRecord::setIdentify), QByteArray(1, '\0'), 1, "identify=false");
         row("DEVICE_HOURS", by(&DeviceRecord::setDeviceHours), QByteArray::fromHex("01020304"), 4,
             "deviceHours=16909060");
         row("DMX_START_ADDRESS 513 means none", by(&DeviceRecord::setDmxStartAddress), "\x02\x01", 2,

@@ -58,7 +58,6 @@ private slots:
         QTest::addColumn<int>("sensor");
         QTest::addColumn<int>("points");
         QTest::newRow("answered") << PowerMonitor << 1 << 1;
-        QTest::newRow("sensor the device lacks: NACK") << PowerMonitor << 9 << 0;
         QTest::newRow("ACK_TIMER: no value yet") << Hazer << 0 << 0;
     }
 
