@@ -81,27 +81,21 @@ private slots:
         QTest::newRow("no command") << QString() << "no command given";
         const struct { const char *arguments, *error; } counts[] = {
             {"list all", "list takes no arguments, 1 given"},
-            {"info", "info needs UID, 0 given"},
             {"get 1234:56789ABC DEVICE_INFO 1", "get needs UID and PID, 3 given"},
-            {"set 1234:56789ABC", "set needs UID and PID, 1 given"},
             {"batch a.txt b.txt", "batch takes at most FILE, 2 given"},
             {"snapshot", "snapshot needs FILE, 0 given"},
             {"diff old.json", "diff needs OLD and NEW, 1 given"},
-            {"check a.json b.json", "check takes at most REPORT, 2 given"},
             {"watch", "watch needs UID, 0 given"},
         };
         for (const auto &count : counts)
             QTest::newRow(count.arguments) << count.arguments << count.error;
         QTest::newRow("unknown option as typed") << "discover --fast" << "unknown option \"--fast\"";
         QTest::newRow("JSON for a report") << "report --json" << "report does not take --json";
-        QTest::newRow("interval is watch's own") << "info 7FF2:00000B01 --interval 1" << "info does not take --interval";
         QTest::newRow("unknown command") << "scan" << "unknown command \"scan\"";
         QTest::newRow("UID without colon") << "info 123456789ABC"
                                            << "bad UID \"123456789ABC\": expected MMMM:DDDDDDDD in hexadecimal";
         QTest::newRow("GET to a broadcast UID") << "get 1234:FFFFFFFF DEVICE_INFO"
                                                 << "get needs the UID of one device; 1234:FFFFFFFF is a broadcast UID";
-        QTest::newRow("watch of a broadcast UID") << "watch 7FF2:FFFFFFFF"
-                                                  << "watch needs the UID of one device; 7FF2:FFFFFFFF is a broadcast UID";
         QTest::newRow("unknown PID name") << "get 1234:56789ABC START_ADDRESS" << badPid.arg("START_ADDRESS");
         QTest::newRow("odd count of data digits") << "set 1234:56789ABC DEVICE_LABEL --data 414" << badData.arg("414");
         QTest::newRow("data longer than a packet carries") << "set 1234:56789ABC DEVICE_LABEL --data " + QString(464, 'a')
