@@ -79,12 +79,18 @@ private slots:
         const QString badSubDevice = QStringLiteral("bad sub-device \"%1\": expected 0 to 512");
         const QString badInterval = QStringLiteral("bad interval \"%1\": expected 0 to 86400 seconds, at most 3 decimals");
         QTest::newRow("no command") << QString() << "no command given";
+        // Every command, each with one count it refuses.
         const struct { const char *arguments, *error; } counts[] = {
             {"list all", "list takes no arguments, 1 given"},
+            {"discover all", "discover takes no arguments, 1 given"},
+            {"info", "info needs UID, 0 given"},
             {"get 1234:56789ABC DEVICE_INFO 1", "get needs UID and PID, 3 given"},
+            {"set 1234:56789ABC", "set needs UID and PID, 1 given"},
+            {"report now", "report takes no arguments, 1 given"},
             {"batch a.txt b.txt", "batch takes at most FILE, 2 given"},
             {"snapshot", "snapshot needs FILE, 0 given"},
             {"diff old.json", "diff needs OLD and NEW, 1 given"},
+            {"check a.json b.json", "check takes at most REPORT, 2 given"},
             {"watch", "watch needs UID, 0 given"},
         };
         for (const auto &count : counts)
@@ -102,6 +108,7 @@ private slots:
                                                            << badData.arg(QString(464, 'a'));
         QTest::newRow("sub-device beyond 512") << "info 1234:56789ABC --sub 513" << badSubDevice.arg("513");
         QTest::newRow("no GET of all sub-devices") << "get 1234:56789ABC DEVICE_INFO --sub 65535" << badSubDevice.arg("65535");
+        QTest::newRow("no info of all sub-devices") << "info 1234:56789ABC --sub 65535" << badSubDevice.arg("65535");
         QTest::newRow("interval above a day") << "watch 7FF2:00000B01 --interval 86400.001" << badInterval.arg("86400.001");
         QTest::newRow("interval below a millisecond") << "watch 7FF2:00000B01 --interval 0.0005" << badInterval.arg("0.0005");
         QTest::newRow("no readings") << "watch 7FF2:00000B01 --count 0" << "bad count \"0\": expected 1 or more readings";
