@@ -212,7 +212,6 @@ private slots:
         QTest::addColumn<bool>("rootExpanded");
 
         QTest::newRow("nearest start wins") << "10/8, 12/4" << 12 << "Root 2" << false;
-        QTest::newRow("nearest start wins, listed first") << "12/4, 10/8" << 12 << "Root 1" << false;
         QTest::newRow("smaller footprint after a nearer wide one") << "10/4, 12/20, 12/10" << 12 << "Root 3" << false;
         QTest::newRow("nearer sub-device expands its root") << "1/20, +10/4" << 11 << "Sub 1" << true;
         QTest::newRow("first device on a tie") << "5/2, 5/2" << 6 << "Root 1" << false;
@@ -256,7 +255,6 @@ private slots:
             << "0, +2, +2, 2" << -1 << false << "1:0=0001 1:1=0001 1:2=0003 2:0=0005" << "77 1 3 5";
         QTest::newRow("root without footprint after another")
             << "3, 0, +2, 2" << -1 << false << "1:0=0001 2:0=0004 2:1=0004 3:0=0006" << "1 77 4 6";
-        QTest::newRow("NACK ends the run") << "10, 6, 16" << 1 << false << "1:0=0001 2:0=000b" << "1 77 77";
         QTest::newRow("NACK ends the run without footprint") << "10, 0, 16" << 1 << false << "1:0=0001 2:0=000b"
                                                              << "1 77 77";
         QTest::newRow("descending order reverses") << "10, 6, 16" << -1 << true << "3:0=0001 2:0=0011 1:0=0017"
