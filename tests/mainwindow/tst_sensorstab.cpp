@@ -266,7 +266,6 @@ private slots:
         QVERIFY(!black.isEmpty() && blue.size() > 2);
         QVERIFY(std::is_sorted(black.begin(), black.end()));
         QVERIFY(std::is_sorted(blue.begin(), blue.end()));
-        QCOMPARE(text("lineEditParameterCount"), QString::number(black.size() + blue.size()));
         const QString html = widget<QTextEdit>("textEditParameters")->toHtml();
         QVERIFY(html.indexOf(QStringLiteral("DMX_START_ADDRESS")) < html.indexOf(QStringLiteral("Fan mode")));
     }
