@@ -454,7 +454,6 @@ private slots:
         QTEST(int(stored.startAddress), "stored");
         QCOMPARE(widget<QSpinBox>("spinBoxDMXStartAdress")->value(), int(stored.startAddress));
         QCOMPARE(widget<QLineEdit>("lineEditDeviceLabel")->text(), QString::fromLatin1(stored.label));
-        // The rig goes back to how the demo has it.
         spot.root.settings = spot.root.factorySettings;
     }
 

@@ -27,7 +27,6 @@ class TestSensorsTab : public QObject, public WindowRig
 
     QString text(const char *lineEdit) const { return widget<QLineEdit>(lineEdit)->text(); }
     QString lastLogLine() const { return logLines().constLast(); }
-    // Full discovery, then the device of this model selected and the tab shown.
     void show(const char *model, QWidget *tab) const
     {
         fullDiscovery();
@@ -36,7 +35,6 @@ class TestSensorsTab : public QObject, public WindowRig
     }
     QWidget *sensorsTab() const { return widget<QWidget>("Monitor_Devices"); }
     QWidget *parametersTab() const { return widget<QWidget>("Advanced_RDM_Settings"); }
-    // SENSOR_VALUE requests since the transfer log was cleared.
     static QStringList sensorValueRequests() { return requests().filter(QStringLiteral("200201 ")); }
     QTableWidget *table() const { return widget<QTableWidget>("tableWidgetParameters"); }
     void selectParameter(quint16 pid) const
