@@ -131,7 +131,6 @@ class TestPatchGrid : public QObject, public WindowRig
     std::unique_ptr<DropTableWidget> grid;
     GridItems cells {};
 
-    // The main window after a full discovery of the demo rig, its patch grid enabled.
     QTableWidget *openOnDemo()
     {
         openWindow();
