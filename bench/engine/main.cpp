@@ -1,9 +1,9 @@
 // Engine cost per RDM transaction against the line time the same GET takes on a real DMX line.
 #include "demorigbench.h"
+#include "rdm/logpanel.h"
 #include "rdm/rdm.h"
 
 #include <QApplication>
-#include <QTextEdit>
 #include <cstdio>
 
 namespace {
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     DemoRigBench rig;
     if (!rig.open())
         return 1;
-    QTextEdit panel;
+    LogPanel panel;
     RDM rdm(rig.usb(), &panel);
     const quint64 uid = rig.responders.first()->uid();
 

@@ -5,13 +5,12 @@
 #include "demorigbench.h"
 #include "rdm/clock.h"
 #include "rdm/devicereader.h"
+#include "rdm/logpanel.h"
 #include "rdm/rdm.h"
 #include "rdm/sensorhistory.h"
 
 #include <QApplication>
 #include <QTabWidget>
-#include <QTextDocument>
-#include <QTextEdit>
 #include <cstdio>
 #include <vector>
 
@@ -44,8 +43,7 @@ int main(int argc, char *argv[])
         return 1;
     // The log panel has a tab of its own; sensors are auto-refreshed only while their tab is shown.
     QTabWidget tabs;
-    auto *panel = new QTextEdit;
-    panel->setReadOnly(true);
+    auto *panel = new LogPanel;
     tabs.addTab(panel, QStringLiteral("Log"));
     tabs.addTab(new QWidget, QStringLiteral("Sensors"));
     tabs.resize(900, 600);
@@ -90,7 +88,7 @@ int main(int argc, char *argv[])
     const double lastPerGet = perGet.back();
     std::printf("GETs: %d, failed: %d; sensor reads: %d, failed: %d\n", gets, failedGets, gets / getsPerSensorRead,
                 failedSensorReads);
-    std::printf("log panel: %d lines; transfer log: %lld records\n", panel->document()->blockCount(),
+    std::printf("log panel: %d lines; transfer log: %lld records\n", int(panel->lines().size()),
                 qlonglong(rig.bus().transferLog().size()));
     std::printf("CPU per GET of each %d, in us:", window);
     for (const double cpu : perGet)

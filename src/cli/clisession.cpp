@@ -30,12 +30,10 @@ bool CliSession::connectInterface(int index)
 
 QStringList CliSession::takeLogLines()
 {
-    if (m_logPanel.document()->isEmpty())
-        return {};
     // Emptied once read: the panel drops its oldest lines when full, so a count of lines already
     // taken would lose track on a long run.
-    QStringList taken = m_logPanel.toPlainText().split(QLatin1Char('\n'));
-    m_logPanel.clear();
+    QStringList taken = m_logPanel.lines();
+    m_logPanel.clearLines();
     for (QString &line : taken)
         line = line.trimmed();
     return taken;

@@ -1,11 +1,11 @@
 // One interface connection of the command-line tool, made as the main window makes it.
 #pragma once
 
+#include "rdm/logpanel.h"
 #include "rdm/rdm.h"
 #include "usb/usbdevice.h"
 
 #include <QStringList>
-#include <QTextEdit>
 #include <memory>
 
 class CliSession
@@ -28,7 +28,7 @@ public:
 
 private:
     // The engine's log panel; never shown.
-    QTextEdit m_logPanel;
+    LogPanel m_logPanel;
     std::unique_ptr<UsbDevice> m_usb;
     std::unique_ptr<RDM> m_rdm;
     bool m_interfaceLost = false;

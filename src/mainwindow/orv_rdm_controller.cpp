@@ -219,8 +219,8 @@ void Orv_RDM_Controller::refreshInterfaceList()
         ui->menuDevices->addAction(action);
         deviceActionGroup->addAction(action);
     }
-    appendLogLine(ui->textEditLog, tr("Looking for ORV controllers, ") + QString::number(interfaces.size()) +
-                                       tr(" found."));
+    ui->textEditLog->appendLine(tr("Looking for ORV controllers, ") + QString::number(interfaces.size())
+                                + tr(" found."));
 }
 
 void Orv_RDM_Controller::sendStoredTiming()
@@ -238,12 +238,12 @@ void Orv_RDM_Controller::slotactionGroupDevices(QAction *action)
 {
     const int index = action->data().toInt();
     if (usbLink->connectDevice(index) != 0) {
-        appendLogLine(ui->textEditLog, tr("Connection failed"));
+        ui->textEditLog->appendLine(tr("Connection failed"));
         return;
     }
     connectedInterfaceIndex = index;
     createEngine();
-    appendLogLine(ui->textEditLog, tr("Connection succeeded"));
+    ui->textEditLog->appendLine(tr("Connection succeeded"));
     showConnected(action->text());
     EngineUse use(this);
     sendStoredTiming();
@@ -289,7 +289,7 @@ void Orv_RDM_Controller::slotpushButtonDisconnect(bool)
 {
     forgetDevices();
     connectedInterfaceIndex = 0;
-    appendLogLine(ui->textEditLog, tr("Disconnecting"));
+    ui->textEditLog->appendLine(tr("Disconnecting"));
     usbLink->disconnectDevice();
     rdm.reset();
     showDisconnected();
@@ -311,8 +311,8 @@ void Orv_RDM_Controller::slot_suddenly_disconnected()
         QTimer::singleShot(modalRecheckMs, this, &Orv_RDM_Controller::slot_suddenly_disconnected);
         return;
     }
-    appendLogLine(ui->textEditLog, tr("Disconnecting after USB error"));
-    appendLogLine(ui->textEditLog, tr("Trying to reconnect"));
+    ui->textEditLog->appendLine(tr("Disconnecting after USB error"));
+    ui->textEditLog->appendLine(tr("Trying to reconnect"));
     reconnect();
 }
 
@@ -320,11 +320,11 @@ void Orv_RDM_Controller::reconnect()
 {
     if (usbLink->connectDevice(connectedInterfaceIndex) == 0) {
         createEngine();
-        appendLogLine(ui->textEditLog, tr("Success"));
+        ui->textEditLog->appendLine(tr("Success"));
         return;
     }
     usbLink->disconnectDevice();
-    appendLogLine(ui->textEditLog, tr("Fail"));
+    ui->textEditLog->appendLine(tr("Fail"));
     forgetDevices();
     rdm.reset();
     connectedInterfaceIndex = 0;
@@ -559,7 +559,7 @@ void Orv_RDM_Controller::slotpushButtonRefresh(bool)
     if (!currentDevice || !rdm)
         return;
     EngineUse use(this);
-    appendLogLine(ui->textEditLog, tr("Refreshing UID: 0x") + QString::number(currentDevice->uid, 16));
+    ui->textEditLog->appendLine(tr("Refreshing UID: 0x") + QString::number(currentDevice->uid, 16));
     showNoDevice();
     readFullDetails();
     if (usbLink->checkConnection() == 0)
@@ -768,7 +768,7 @@ void Orv_RDM_Controller::slotShowContextMenu(const QPoint &point)
 
 void Orv_RDM_Controller::slotClearTextEditLog(bool)
 {
-    ui->textEditLog->clear();
+    ui->textEditLog->clearLines();
 }
 
 void Orv_RDM_Controller::slotTextEditLogBigger(bool)

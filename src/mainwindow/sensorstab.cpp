@@ -264,7 +264,7 @@ void Orv_RDM_Controller::slotpushButtonExportSensors(bool)
         return;
     QString error;
     if (writeSensorHistoryCsv(path, *currentDevice, historyOf(*currentDevice), &error))
-        appendLogLine(ui->textEditLog, tr("Sensor history written to %1").arg(path.toHtmlEscaped()));
+        ui->textEditLog->appendLine(tr("Sensor history written to %1").arg(path));
     else
-        appendLogLine(ui->textEditLog, tr("Cannot write %1: %2").arg(path.toHtmlEscaped(), error.toHtmlEscaped()));
+        ui->textEditLog->appendLine(tr("Cannot write %1: %2").arg(path, error));
 }

@@ -858,7 +858,7 @@ void GetSetDialog::slotOkButtonClick(bool)
 
     if (m_isGet) {
         if (m_rdm->rdmGet(m_record->uid, pid, length, bytes, m_record->subDevice) == 0)
-            m_rdm->log(renderGetAnswer(m_parameter, m_rdm->responseData(), m_rdm->responseLength()));
+            m_rdm->logHtml(renderGetAnswer(m_parameter, m_rdm->responseData(), m_rdm->responseLength()));
         hide();
         return;
     }
@@ -882,7 +882,7 @@ void GetSetDialog::slotOkButtonClick(bool)
     const int result = m_rdm->rdmSet(destination, pid, length, bytes, subDevice);
     // A broadcast brings no answer to show.
     if (result == 0 && pid == Pid::SensorValue && recipient == Recipient::SelectedDevice)
-        m_rdm->log(renderSensorValueSetAnswer(m_rdm->responseData(), m_rdm->responseLength()));
+        m_rdm->logHtml(renderSensorValueSetAnswer(m_rdm->responseData(), m_rdm->responseLength()));
     hide();
 }
 

@@ -1,7 +1,7 @@
 // The RDM engine: packets to the interface, response records back, transactions and discovery.
 #include "rdm/rdm.h"
 
-#include "rdm/logtimeofday.h"
+#include "rdm/logpanel.h"
 #include "rdm/progressbarview.h"
 #include "usb/bytereader.h"
 #include "usb/bytewriter.h"
@@ -9,10 +9,6 @@
 #include "usb/usbdevice.h"
 
 #include <QCoreApplication>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextEdit>
 
 namespace {
 
@@ -52,7 +48,7 @@ const char *nackReasonName(quint16 reason)
     return reason < std::size(names) ? names[reason] : nullptr;
 }
 
-RDM::RDM(UsbDevice *usbDevice, QTextEdit *logPanel)
+RDM::RDM(UsbDevice *usbDevice, LogPanel *logPanel)
     : m_usb(usbDevice), m_logPanel(logPanel), m_clock(Clock::system()),
       m_defaultProgress(std::make_unique<ProgressBarView>()), m_progress(m_defaultProgress.get())
 {
@@ -208,7 +204,14 @@ QString RDM::responseErrorText() const
 
 void RDM::log(const QString &message)
 {
-    appendLogLine(m_logPanel, message);
+    if (m_logPanel)
+        m_logPanel->appendLine(message);
+}
+
+void RDM::logHtml(const QString &html)
+{
+    if (m_logPanel)
+        m_logPanel->appendHtmlLine(html);
 }
 
 int RDM::exchange(quint8 commandClass, quint64 uid, quint16 pid, quint8 pdl, const quint8 *data,
@@ -406,28 +409,4 @@ int RDM::beginDmxControl()
 int RDM::endDmxControl()
 {
     return m_usb->control_send(Request::EndDmxControl, 0, 0, nullptr, 0);
-}
-
-void appendLogLine(QTextEdit *panel, const QString &message)
-{
-    if (!panel)
-        return;
-    QTextDocument *document = panel->document();
-    // Undo would hold on to every line ever logged.
-    if (document->isUndoRedoEnabled())
-        document->setUndoRedoEnabled(false);
-    // Lines run in the window's direction. Left to find out for itself, the layout would scan the
-    // text of every line it passes on each append.
-    QTextOption lineOption = document->defaultTextOption();
-    if (lineOption.textDirection() != panel->layoutDirection()) {
-        lineOption.setTextDirection(panel->layoutDirection());
-        document->setDefaultTextOption(lineOption);
-    }
-    panel->append(QLatin1Char(' ') + LogTimeOfDay::system().text() + QLatin1String(": ") + message);
-    const int excess = document->blockCount() - logPanelLineLimit;
-    if (excess > 0) {
-        QTextCursor oldest(document);
-        oldest.setPosition(document->findBlockByNumber(excess + logPanelTrimLines).position(), QTextCursor::KeepAnchor);
-        oldest.removeSelectedText();
-    }
 }

@@ -11,7 +11,7 @@
 #include <array>
 #include <memory>
 
-class QTextEdit;
+class LogPanel;
 class QWidget;
 class UsbDevice;
 
@@ -28,7 +28,7 @@ class RDM : public QObject
     Q_OBJECT
 
 public:
-    RDM(UsbDevice *usbDevice, QTextEdit *logPanel);
+    RDM(UsbDevice *usbDevice, LogPanel *logPanel);
     ~RDM() override;
 
     // Packets and response records.
@@ -41,6 +41,7 @@ public:
     bool isAckResponse() const;
     QString responseErrorText() const;
     void log(const QString &message);
+    void logHtml(const QString &html);
     // The PID of the last request asked for, sent or not, and the parameter data it was sent with.
     quint16 requestPid() const { return m_pid; }
     QByteArray requestData() const { return m_parameterData; }
@@ -127,7 +128,7 @@ private:
     int dropResponse(int result, const QString &reason = QString());
 
     UsbDevice *m_usb;
-    QTextEdit *m_logPanel;
+    LogPanel *m_logPanel;
     // The variable fields of the next request packet; sendPacket completes it.
     quint16 m_subDevice = 0;
     quint8 m_commandClass = RdmCommandClass::Get;
@@ -142,12 +143,3 @@ private:
 
 // The E1.20 name of a NACK reason code, such as "NR_UNKNOWN_PID"; null for an unknown code.
 const char *nackReasonName(quint16 reason);
-
-// The most lines the log panel keeps; the oldest go first, so a night of polling stays bounded.
-constexpr int logPanelLineLimit = 10000;
-// Lines dropped together once the panel is full. Dropping lines moves every remaining line up, which
-// costs about as much for one line as for a thousand, so a full panel drops a fifth at a time.
-constexpr int logPanelTrimLines = 2000;
-
-// The one way lines reach the log panel: " hh:mm:ss: message".
-void appendLogLine(QTextEdit *panel, const QString &message);

@@ -1,12 +1,13 @@
 // The DMX timing preferences: break, mark after break, slot and packet spacing.
 #include "timeouts/dmxtimeoutdialog.h"
 
+#include "rdm/logpanel.h"
 #include "rdm/rdm.h"
 #include "settings/settings.h"
 #include "timeouts/storedtiming.h"
 #include "ui_dmxtimeoutdialog.h"
 
-DMXTimeoutDialog::DMXTimeoutDialog(QWidget *parent, EngineAccess engine, QTextEdit *logPanel)
+DMXTimeoutDialog::DMXTimeoutDialog(QWidget *parent, EngineAccess engine, LogPanel *logPanel)
     : TimeoutDialog(parent), ui(std::make_unique<Ui::DMXTimeoutDialog>()), m_engine(std::move(engine)),
       m_logPanel(logPanel)
 {
@@ -30,5 +31,5 @@ void DMXTimeoutDialog::applyStoredValues()
 {
     RDM *engine = m_engine();
     const int result = engine ? sendStoredDmxTiming(*engine) : -1;
-    appendLogLine(m_logPanel, result >= 0 ? tr("DMX Timeouts Changed") : tr("Couldn't change DMX Timeouts"));
+    m_logPanel->appendLine(result >= 0 ? tr("DMX Timeouts Changed") : tr("Couldn't change DMX Timeouts"));
 }

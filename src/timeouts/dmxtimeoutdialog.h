@@ -9,14 +9,14 @@
 namespace Ui {
 class DMXTimeoutDialog;
 }
-class QTextEdit;
+class LogPanel;
 
 class DMXTimeoutDialog : public TimeoutDialog
 {
     Q_OBJECT
 
 public:
-    DMXTimeoutDialog(QWidget *parent, EngineAccess engine, QTextEdit *logPanel);
+    DMXTimeoutDialog(QWidget *parent, EngineAccess engine, LogPanel *logPanel);
     ~DMXTimeoutDialog() override;
 
 protected:
@@ -25,5 +25,5 @@ protected:
 private:
     std::unique_ptr<Ui::DMXTimeoutDialog> ui;
     EngineAccess m_engine;
-    QTextEdit *m_logPanel;
+    LogPanel *m_logPanel;
 };

@@ -1,12 +1,13 @@
 // The RDM timing preferences: how long the interface waits for answers and between packets.
 #include "timeouts/rdmtimeoutdialog.h"
 
+#include "rdm/logpanel.h"
 #include "rdm/rdm.h"
 #include "settings/settings.h"
 #include "timeouts/storedtiming.h"
 #include "ui_rdmtimeoutdialog.h"
 
-RDMTimeoutDialog::RDMTimeoutDialog(QWidget *parent, EngineAccess engine, QTextEdit *logPanel)
+RDMTimeoutDialog::RDMTimeoutDialog(QWidget *parent, EngineAccess engine, LogPanel *logPanel)
     : TimeoutDialog(parent), ui(std::make_unique<Ui::RDMTimeoutDialog>()), m_engine(std::move(engine)),
       m_logPanel(logPanel)
 {
@@ -37,5 +38,5 @@ void RDMTimeoutDialog::applyStoredValues()
 {
     RDM *engine = m_engine();
     const int result = engine ? sendStoredRdmTiming(*engine) : -1;
-    appendLogLine(m_logPanel, result >= 0 ? tr("RDM Timeouts Changed") : tr("Couldn't change RDM Timeouts"));
+    m_logPanel->appendLine(result >= 0 ? tr("RDM Timeouts Changed") : tr("Couldn't change RDM Timeouts"));
 }

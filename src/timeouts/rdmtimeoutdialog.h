@@ -9,14 +9,14 @@
 namespace Ui {
 class RDMTimeoutDialog;
 }
-class QTextEdit;
+class LogPanel;
 
 class RDMTimeoutDialog : public TimeoutDialog
 {
     Q_OBJECT
 
 public:
-    RDMTimeoutDialog(QWidget *parent, EngineAccess engine, QTextEdit *logPanel);
+    RDMTimeoutDialog(QWidget *parent, EngineAccess engine, LogPanel *logPanel);
     ~RDMTimeoutDialog() override;
 
 protected:
@@ -25,5 +25,5 @@ protected:
 private:
     std::unique_ptr<Ui::RDMTimeoutDialog> ui;
     EngineAccess m_engine;
-    QTextEdit *m_logPanel;
+    LogPanel *m_logPanel;
 };

@@ -1,6 +1,7 @@
 // An engine connected to one simulated interface, with the log panel it writes to.
 #pragma once
 
+#include "rdm/logpanel.h"
 #include "rdm/rdm.h"
 #include "settings/settings.h"
 #include "simulator/simulatedbackend.h"
@@ -8,7 +9,6 @@
 
 #include <QSettings>
 #include <QStringList>
-#include <QTextEdit>
 #include <memory>
 
 struct EngineRig
@@ -43,7 +43,7 @@ struct EngineRig
     // The panel's lines without their time stamps.
     QStringList logLines() const
     {
-        QStringList lines = panel.toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QStringList lines = panel.lines();
         for (QString &line : lines)
             line.remove(0, 11);
         return lines;
@@ -52,7 +52,7 @@ struct EngineRig
     SimulatedBackend backend;
     SimulatedInterface *interface = nullptr;
     UsbDevice usb;
-    QTextEdit panel;
+    LogPanel panel;
     std::unique_ptr<RDM> rdm;
     bool connected = false;
 };

@@ -1,11 +1,11 @@
 // An engine on the first interface of a scenario's simulated backend, on the manual clock.
 #pragma once
 
+#include "rdm/logpanel.h"
 #include "rdm/rdm.h"
 #include "simulator/scenario.h"
 #include "usb/usbdevice.h"
 
-#include <QTextEdit>
 #include <memory>
 
 struct ScenarioRig
@@ -27,7 +27,7 @@ struct ScenarioRig
     QString error;
     std::unique_ptr<SimulatedBackend> bus;
     std::unique_ptr<UsbDevice> usb;
-    QTextEdit log;
+    LogPanel log;
     std::unique_ptr<RDM> rdm;
     bool connected = false;
 };

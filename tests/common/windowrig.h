@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mainwindow/orv_rdm_controller.h"
+#include "rdm/logpanel.h"
 #include "manualclock.h"
 #include "messageboxes.h"
 #include "settings/settings.h"
@@ -10,7 +11,6 @@
 #include "usb/usbdevice.h"
 
 #include <QPushButton>
-#include <QTextEdit>
 #include <QTreeView>
 #include <memory>
 
@@ -63,8 +63,7 @@ public:
     // The log panel's lines without their time stamps.
     QStringList logLines() const
     {
-        QStringList lines =
-            widget<QTextEdit>("textEditLog")->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QStringList lines = widget<LogPanel>("textEditLog")->lines();
         for (QString &line : lines)
             line.remove(0, 11);
         return lines;

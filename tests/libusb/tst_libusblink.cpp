@@ -1,5 +1,6 @@
 // The USB link over real libusb-1.0, talking to simulated interfaces that umockdev presents as USB devices.
 #include "emulatedusbdevice.h"
+#include "rdm/logpanel.h"
 #include "rdm/rdm.h"
 #include "settings/settings.h"
 #include "simulator/simulatedbackend.h"
@@ -9,7 +10,6 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTextEdit>
 #include <QtTest>
 #include <memory>
 
@@ -143,7 +143,7 @@ void LibUsbLinkTest::discoveryLimitReachesLibUsb()
     setUsbDiscoveryTimeout(discoveryLimit);
     Rig rig;
     QCOMPARE(rig.connect(0), 0);
-    QTextEdit log;
+    LogPanel log;
     RDM rdm(&rig.link, &log);
 
     // The interface takes request 8 and then never answers the response read.

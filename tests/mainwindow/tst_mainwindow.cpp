@@ -225,7 +225,7 @@ private slots:
         QFETCH(QString, outcome);
         QFETCH(int, rowsAfter);
         fullDiscovery();
-        widget<QTextEdit>("textEditLog")->clear();
+        widget<LogPanel>("textEditLog")->clearLines();
         FaultPlan &faults = bus()->interfaceAt(0).faults();
         if (fault == 1)
             faults.unplugAtTransfer(1);
@@ -269,7 +269,7 @@ private slots:
         BusClock busClock(bus()->clock());
         window->setEngineClock(&busClock);
         fullDiscovery();
-        widget<QTextEdit>("textEditLog")->clear();
+        widget<LogPanel>("textEditLog")->clearLines();
         bus()->clearTransferLog();
         // The read-back of the first page fails once: the link is lost in the middle of the upgrade.
         bus()->interfaceAt(0).faults().failTransfer(8, UsbResult::TimedOut);

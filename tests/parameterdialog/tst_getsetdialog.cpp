@@ -76,7 +76,7 @@ class TestGetSetDialog : public QObject
         parameter.pid = pid;
         dialog = std::make_unique<GetSetDialog>(nullptr, rig->rdm.get(), isGet, record.get(), parameter);
         rig->bus->clearTransferLog();
-        rig->log.clear();
+        rig->log.clearLines();
     }
     void pressOk()
     {
@@ -97,7 +97,8 @@ class TestGetSetDialog : public QObject
     // The last log line as the panel shows it, without its time.
     QString lastLogLine() const
     {
-        return rig->log.document()->lastBlock().text().remove(
+        const QStringList lines = rig->log.lines();
+        return lines.value(lines.size() - 1).remove(
             QRegularExpression(QStringLiteral("^\\s*\\d\\d:\\d\\d:\\d\\d: ")));
     }
     static QString shown(const QString &html)

@@ -3,6 +3,7 @@
 #include "rdm/discoveryprogress.h"
 #include "rdm/discoveryrounds.h"
 #include "rdm/logtimeofday.h"
+#include "rdm/logpanel.h"
 #include "rdm/rdm.h"
 #include "settings/settings.h"
 #include "simulator/simulatedbackend.h"
@@ -11,7 +12,6 @@
 
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QtTest>
 #include <memory>
 #include <optional>
@@ -90,7 +90,7 @@ class TestRdm : public QObject
         RecordOverrideBackend backend;
         SimulatedLine *line;
         UsbDevice usb;
-        QTextEdit panel;
+        LogPanel panel;
         RDM rdm{&usb, &panel};
         ManualClock clock;
         RecordingProgress progress;
@@ -100,7 +100,7 @@ class TestRdm : public QObject
 
     QStringList logLines() const
     {
-        QStringList lines = rig->panel.toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QStringList lines = rig->panel.lines();
         for (QString &line : lines)
             line.remove(0, 11); // " hh:mm:ss: "
         return lines;
@@ -382,20 +382,61 @@ private slots:
         QCOMPARE(logLines().constLast(), QStringLiteral("Number of devices found: %1").arg(responders));
     }
 
+    // The messages of `lines`, or of the panel's text view once the event loop has run.
+    static QStringList messages(const QStringList &lines)
+    {
+        QStringList texts;
+        for (const QString &line : lines)
+            texts << line.section(QStringLiteral(": "), 1);
+        return texts;
+    }
+    static QStringList laidOut(const LogPanel &panel)
+    {
+        QCoreApplication::sendPostedEvents();
+        QStringList lines;
+        for (QTextBlock block = panel.document()->firstBlock(); block.isValid() && !panel.document()->isEmpty();
+             block = block.next())
+            lines << block.text();
+        return messages(lines);
+    }
+
+    void theLogPanelKeepsTheNewestLines_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("hidden, then shown") << false;
+        QTest::newRow("shown throughout") << true;
+    }
+
     void theLogPanelKeepsTheNewestLines()
     {
-        QTextEdit panel;
-        const auto lines = [&panel] {
-            const QTextDocument *document = panel.document();
-            return QStringLiteral("%1 lines, %2 to %3").arg(document->blockCount())
-                .arg(document->firstBlock().text().section(QStringLiteral(": "), 1),
-                     document->lastBlock().text().section(QStringLiteral(": "), 1));
+        QFETCH(bool, shown);
+        LogPanel panel;
+        if (shown)
+            panel.show();
+        const auto summary = [](const QStringList &texts) {
+            return QStringLiteral("%1 lines, %2 to %3").arg(texts.size()).arg(texts.first(), texts.last());
         };
         for (int line = 1; line <= logPanelLineLimit; ++line)
-            appendLogLine(&panel, QStringLiteral("line %1").arg(line));
-        QCOMPARE(lines(), QStringLiteral("10000 lines, line 1 to line 10000"));
-        appendLogLine(&panel, QStringLiteral("line 10001"));
-        QCOMPARE(lines(), QStringLiteral("8000 lines, line 2002 to line 10001"));
+            panel.appendLine(QStringLiteral("line %1").arg(line));
+        QCOMPARE(summary(messages(panel.lines())), QStringLiteral("10000 lines, line 1 to line 10000"));
+        QCOMPARE(laidOut(panel).size(), shown ? logPanelLineLimit : 0);
+        panel.appendLine(QStringLiteral("line 10001"));
+        QCOMPARE(summary(messages(panel.lines())), QStringLiteral("10000 lines, line 2 to line 10001"));
+        panel.show();
+        QCOMPARE(summary(laidOut(panel)), QStringLiteral("10000 lines, line 2 to line 10001"));
+    }
+
+    void markupInALogLineIsShownAsText()
+    {
+        LogPanel panel;
+        panel.show();
+        panel.appendLine(QStringLiteral("<b>Dimmer</b> &amp; AC <= 50V\nnext"));
+        laidOut(panel);
+        panel.appendHtmlLine(QStringLiteral("Label: A &amp; B<br>C"));
+        const QString lineBreak(QChar::LineSeparator);
+        QCOMPARE(laidOut(panel), QStringList({QStringLiteral("<b>Dimmer</b> &amp; AC <= 50V") + lineBreak
+                                                  + QStringLiteral("next"),
+                                              QStringLiteral("Label: A & B") + lineBreak + QStringLiteral("C")}));
     }
 
     void logTimeOfDayFollowsTheTimerForAMinute_data()
