@@ -50,6 +50,8 @@ int main(int argc, char *argv[])
     tabs.show();
     QCoreApplication::processEvents();
     tabs.setCurrentIndex(1);
+    // Drawn here, so the first GETs are not charged for the switch.
+    QCoreApplication::processEvents();
     RDM rdm(rig.usb(), panel);
     std::unique_ptr<DeviceRecord> sensorDevice = deviceWithSensors(rdm, rig.responders);
     if (!sensorDevice) {
