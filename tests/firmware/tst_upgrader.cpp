@@ -1,4 +1,5 @@
 // The firmware upgrade against the simulated interface, and the dialog that runs it.
+#include "busclock.h"
 #include "firmware/blockscrambler.h"
 #include "firmware/firmware.h"
 #include "firmware/firmwareupdate.h"
@@ -18,18 +19,6 @@ namespace {
 
 constexpr quint32 regionAAddress = 0x08004000;
 constexpr int regionASize = 0x1C000;
-
-// Waits of the upgrade move the simulated bus's clock, so a restart takes no real time.
-class BusClock : public Clock
-{
-public:
-    explicit BusClock(SimulatedClock &bus) : m_bus(bus) {}
-    QDateTime now() const override { return QDateTime::fromMSecsSinceEpoch(m_bus.elapsedMs()); }
-    void sleep(int milliseconds) override { m_bus.advance(milliseconds); }
-
-private:
-    SimulatedClock &m_bus;
-};
 
 // A bus clock whose waits hold the worker until the test lets it go on.
 class GatedClock : public BusClock

@@ -1,5 +1,6 @@
 // The main window on the simulated interface: connection life cycle, discovery, the device list and
 // the device overview, checked through the widgets the user sees and the bytes on the wire.
+#include "busclock.h"
 #include "firmware/upgradefile.h"
 #include "windowrig.h"
 
@@ -23,19 +24,6 @@ namespace {
 constexpr quint64 parUid = 0x7FF100010001ULL;
 constexpr quint64 spotUid = 0x7FF100020001ULL;
 constexpr quint64 upstageBarUid = 0x7FF100050002ULL;
-// Waits of the firmware upgrade move the simulated bus's clock, so a restart takes no real time.
-class BusClock : public Clock
-{
-public:
-    explicit BusClock(SimulatedClock &bus)
-        : bus(bus)
-    { }
-    QDateTime now() const override { return QDateTime::fromMSecsSinceEpoch(bus.elapsedMs()); }
-    void sleep(int milliseconds) override { bus.advance(milliseconds); }
-
-private:
-    SimulatedClock &bus;
-};
 
 } // namespace
 
