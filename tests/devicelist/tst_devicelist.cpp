@@ -251,7 +251,7 @@ private slots:
         QMouseEvent move(QEvent::MouseMove, press + QPoint(1, 1), view.viewport()->mapToGlobal(press + QPoint(1, 1)),
             Qt::NoButton, button, Qt::NoModifier);
         QApplication::sendEvent(view.viewport(), &move);
-        QTest::qWait(0);
+        QCoreApplication::processEvents();
         QCOMPARE(started, dragged);
         QCOMPARE(sawMimeData, dragged);
         QTest::mouseRelease(view.viewport(), button, {}, press);

@@ -320,9 +320,9 @@ private slots:
         window.reset();
         bus()->interfaceAt(0).faults().setInformationBlockReadable(false);
         window = std::make_unique<Orv_RDM_Controller>();
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
         widget<QPushButton>("pushButtonDisconnect")->click();
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
         bus()->interfaceAt(0).faults().setInformationBlockReadable(true);
         QCOMPARE(logLines(),
             QStringList({"Looking for ORV controllers, 1 found.", "Connection succeeded", "Disconnecting",
