@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTranslator>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
@@ -109,6 +110,18 @@ private slots:
         openWindow();
         setDmxBreakTime(88);
         QCOMPARE(bus()->interfaceAt(0).firmware().dmxTiming().breakTime, 200u);
+    }
+
+    void theLogMenuClearsThePanel()
+    {
+        auto *panel = widget<LogPanel>("textEditLog");
+        emit panel->customContextMenuRequested(QPoint(5, 5));
+        const QList<QAction *> actions = panel->findChild<QMenu *>()->actions();
+        const auto clear = std::find_if(actions.begin(), actions.end(),
+            [](const QAction *action) { return action->text() == QStringLiteral("Clear"); });
+        QVERIFY(clear != actions.end());
+        (*clear)->trigger();
+        QCOMPARE(logLines(), QStringList());
     }
 
     // One discovery record holds 84 UIDs; the window keeps asking until a record has room to spare.
