@@ -201,7 +201,7 @@ private slots:
         };
         QTemporaryDir directory;
         QString suggested;
-        QString path = directory.filePath(QStringLiteral("spot.csv"));
+        QString path = directory.filePath(QStringLiteral("spot & <par>.csv"));
         window->setExportPathChooser([&](QWidget *, const QString &suggestedPath) {
             suggested = suggestedPath;
             return path;
