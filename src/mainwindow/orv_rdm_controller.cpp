@@ -10,7 +10,7 @@
 #include "firmware/firmwareprompts.h"
 #include "firmware/firmwareupdate.h"
 #include "firmware/upgradefile.h"
-#include "mainwindow/colouredtext.h"
+#include "parameterdialog/colouredtext.h"
 #include "mainwindow/dialog_info.h"
 #include "parameterdialog/flowlayout.h"
 #include "patchgrid/droptablewidget.h"

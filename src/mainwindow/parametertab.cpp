@@ -2,7 +2,7 @@
 // parameter dialog they open.
 #include "mainwindow/orv_rdm_controller.h"
 
-#include "mainwindow/colouredtext.h"
+#include "parameterdialog/colouredtext.h"
 #include "mainwindow/valuetablewidgetitem.h"
 #include "parameterdialog/getsetdialog.h"
 #include "rdm/devicereader.h"

@@ -1,6 +1,7 @@
 // The parameter GET/SET dialog: input forms per parameter, free-form fields, the request and its answer.
 #include "parameterdialog/getsetdialog.h"
 
+#include "parameterdialog/colouredtext.h"
 #include "parameterdialog/formgroupbox.h"
 #include "parameterdialog/hexspinbox.h"
 #include "rdm/answerrendering.h"
@@ -162,8 +163,7 @@ GetSetDialog::GetSetDialog(
 
     m_descriptionLabel->setObjectName(QStringLiteral("labelPidDescription"));
     m_descriptionLabel->setTextFormat(Qt::RichText);
-    m_descriptionLabel->setText(
-        QLatin1String("<font color='green'>") + m_parameter.description.toHtmlEscaped() + QLatin1String("</font>"));
+    m_descriptionLabel->setText(coloured("green", m_parameter.description.toHtmlEscaped()));
     QFont headingFont = m_descriptionLabel->font();
     headingFont.setPointSize(12);
     headingFont.setWeight(QFont::Bold);
@@ -173,7 +173,7 @@ GetSetDialog::GetSetDialog(
 
     m_pidLabel->setObjectName(QStringLiteral("labelPid"));
     m_pidLabel->setTextFormat(Qt::RichText);
-    m_pidLabel->setText(QLatin1String("<font color='green'>") + hexText(m_parameter.pid, 4) + QLatin1String("</font>"));
+    m_pidLabel->setText(coloured("green", hexText(m_parameter.pid, 4)));
     QFont pidFont = m_pidLabel->font();
     pidFont.setPointSize(8);
     m_pidLabel->setFont(pidFont);

@@ -1,3 +1,4 @@
+// Coloured rich text for labels and lists.
 #pragma once
 
 #include <QString>
