@@ -1,6 +1,6 @@
 // The patch grid: cell colours, the device behind a clicked cell, drops and auto patch on the wire,
 // alone and inside the main window on the demo rig.
-#include "scenariorig.h"
+#include "enginerig.h"
 #include "windowrig.h"
 
 #include "devicelist/dragtreeview.h"
@@ -10,13 +10,10 @@
 #include "patchgrid/droptablewidget.h"
 #include "patchgrid/patchgrid.h"
 #include "patchgrid/patching.h"
+#include "simulator/simulatedresponder.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -27,15 +24,18 @@ constexpr quint16 untouchedStart = 77;
 
 // Records written as "start/footprint" per device, or "footprint" alone for one at untouchedStart; a "+" marks a
 // sub-device of the root before it: "1/10, +5/2, 100/1". Roots read "Root n" from 0 with UIDs from uidBase + 1,
-// sub-devices "Sub n" from 1.
-struct Layout
+// sub-devices "Sub n" from 1. Each is also a responder of four channels on the rig's line.
+struct Rig : EngineRig
 {
     DeviceRecords devices;
     SubDeviceRecords subDevices;
     QList<DeviceRecord *> subList;
 
-    explicit Layout(const QString &text)
+    explicit Rig(const QString &text)
     {
+        ResponderDevice fourChannels;
+        fourChannels.personalities = {{4, {}, {}}};
+        std::shared_ptr<SimulatedResponder> responder;
         for (const QString &entry : text.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
             const bool isSub = entry.startsWith(QLatin1Char('+'));
             const QStringList numbers = entry.mid(isSub ? 1 : 0).split(QLatin1Char('/'));
@@ -44,50 +44,22 @@ struct Layout
                 root ? root->uid : uidBase + devices.size() + 1, root ? quint16(subDevices.count(root) + 1) : 0);
             record->dmxStartAddress = numbers.size() > 1 ? quint16(numbers.first().toUInt()) : untouchedStart;
             record->dmxFootprint = quint16(numbers.last().toUInt());
-            record->modelDescription =
-                root ? QStringLiteral("Sub %1").arg(subList.size() + 1) : QStringLiteral("Root %1").arg(devices.size());
             if (root) {
+                record->modelDescription = QStringLiteral("Sub %1").arg(subList.size() + 1);
+                responder->state().subDevices.insert(record->subDevice, fourChannels);
                 subList.append(record.get());
                 subDevices.emplace(root, std::move(record));
             } else {
+                record->modelDescription = QStringLiteral("Root %1").arg(devices.size());
+                ResponderState state;
+                state.uid = record->uid;
+                state.root = fourChannels;
+                responder = std::make_shared<SimulatedResponder>(state);
+                interface->line().addResponder(responder);
                 devices.push_back(std::move(record));
             }
         }
     }
-};
-
-// The layout's devices as responders on a simulated line; the one at `refusing` is write-protected.
-struct Rig : Layout
-{
-    QTemporaryDir dir;
-    std::unique_ptr<ScenarioRig> line;
-
-    Rig(const QString &layout, int refusing)
-        : Layout(layout)
-    {
-        QJsonArray responders;
-        const QJsonArray personalities {QJsonObject {{"footprint", 4}}};
-        for (const std::unique_ptr<DeviceRecord> &root : devices) {
-            QJsonArray subs;
-            for (qsizetype number = 1; number <= qsizetype(subDevices.count(root.get())); ++number)
-                subs.append(QJsonObject {{"number", number}, {"personalities", personalities}});
-            QJsonObject responder {
-                {"uid", QStringLiteral("7FF1:%1").arg(root->uid & 0xFFFFFFFF, 8, 16, QLatin1Char('0')).toUpper()},
-                {"personalities", personalities}, {"subDevices", subs}};
-            if (responders.size() == refusing)
-                responder.insert("behaviour", QJsonObject {{"writeProtected", true}});
-            responders.append(responder);
-        }
-        QFile file(dir.filePath(QStringLiteral("rig.json")));
-        const QJsonObject unit {{"serial", "ABCDEF1"}, {"responders", responders}};
-        if (file.open(QIODevice::WriteOnly)
-            && file.write(QJsonDocument(QJsonObject {{"interfaces", QJsonArray {unit}}}).toJson()) > 0) {
-            file.close();
-            line = std::make_unique<ScenarioRig>(file.fileName());
-            line->bus->clearTransferLog();
-        }
-    }
-    bool connected() const { return line && line->connected; }
 };
 
 // "uid:sub=data" of every DMX_START_ADDRESS SET on the bus, the UID in hex less uidBase.
@@ -128,9 +100,6 @@ class TestPatchGrid : public QObject, public WindowRig
 {
     Q_OBJECT
 
-    std::unique_ptr<DropTableWidget> grid;
-    GridItems cells {};
-
     QTableWidget *openOnDemo()
     {
         openWindow();
@@ -157,11 +126,6 @@ class TestPatchGrid : public QObject, public WindowRig
 
 private slots:
     void initTestCase() { QVERIFY(startSimulator("demo")); }
-    void init()
-    {
-        grid = std::make_unique<DropTableWidget>();
-        cells = setUpPatchGrid(*grid);
-    }
     void cleanup() { window.reset(); }
 
     void coloursFollowTheFootprints_data()
@@ -177,7 +141,6 @@ private slots:
         QTest::newRow("another root's sub-device") << "1/10, 100/1, +5/2" << "" << "4g 5r 6r 7g 100g";
         QTest::newRow("two sub-devices on one channel") << "1/10, +5/1, +5/1" << "" << "4g 5r 6g";
         QTest::newRow("sub-device reaching past 512 is cut") << "1/2, +511/4" << "" << "510w 511g 512g";
-        QTest::newRow("footprint 0 paints nothing") << "7/0" << "" << "6w 7w 8w";
         QTest::newRow("start 0 with footprint 3") << "0/3" << "" << "1r 2r 3w";
         QTest::newRow("current root brighter") << "1/2, 3/2" << "r" << "1G 2G 3g 4g";
         QTest::newRow("current sub-device brighter") << "1/4, +1/2" << "s" << "1B 2B 3g 4g";
@@ -187,19 +150,21 @@ private slots:
         QFETCH(QString, layout);
         QFETCH(QString, current);
         QFETCH(QString, expected);
-        const Layout rig(layout);
+        const Rig rig(layout);
+        DropTableWidget grid;
+        const GridItems cells = setUpPatchGrid(grid);
         const DeviceRecord *currentDevice = current.isEmpty() ? nullptr
             : current == QLatin1String("r")                   ? rig.devices.front().get()
                                                               : rig.subList.front();
         // Painted over an earlier state, as after choosing another device.
         updateGridColors(cells, rig.devices, rig.subDevices, rig.devices.front().get());
         updateGridColors(cells, rig.devices, rig.subDevices, currentDevice);
-        QCOMPARE(colours(grid.get(), expected), expected);
+        QCOMPARE(colours(&grid, expected), expected);
         resetGridColors(cells);
-        QCOMPARE(colours(grid.get(), QStringLiteral("5w")), QStringLiteral("5w"));
+        QCOMPARE(colours(&grid, QStringLiteral("5w")), QStringLiteral("5w"));
         QVERIFY(cells[0]->rootDevices().isEmpty());
         // 27 numbered cells a row, the last one blank.
-        QCOMPARE(grid->item(1, 0)->text() + QLatin1Char(' ') + grid->item(18, 25)->text() + grid->item(18, 26)->text(),
+        QCOMPARE(grid.item(1, 0)->text() + QLatin1Char(' ') + grid.item(18, 25)->text() + grid.item(18, 26)->text(),
             QStringLiteral("28 512"));
     }
 
@@ -223,7 +188,7 @@ private slots:
         QFETCH(int, channel);
         QFETCH(QString, selected);
         // Root 0 is what the list shows selected before the click.
-        const Layout rig(QStringLiteral("0/0, ") + layout);
+        const Rig rig(QStringLiteral("0/0, ") + layout);
         TreeModel model(rig.devices, rig.subDevices);
         MySortFilterProxyModel proxy;
         proxy.setSourceModel(&model);
@@ -243,32 +208,27 @@ private slots:
     void autoPatchAddressesInListOrder_data()
     {
         QTest::addColumn<QString>("layout");
-        QTest::addColumn<int>("refusing");
         QTest::addColumn<bool>("descending");
         QTest::addColumn<QString>("sent");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("roots end to end") << "10, 6, 16" << -1 << false << "1:0=0001 2:0=000b 3:0=0011" << "1 11 17";
+        QTest::newRow("roots end to end") << "10, 6, 16" << false << "1:0=0001 2:0=000b 3:0=0011" << "1 11 17";
         QTest::newRow("sub-devices past their root move the next root")
-            << "4, +4, +4, +4, 2" << -1 << false << "1:0=0001 1:1=0001 1:2=0005 1:3=0009 2:0=000d" << "1 1 5 9 13";
+            << "4, +4, +4, +4, 2" << false << "1:0=0001 1:1=0001 1:2=0005 1:3=0009 2:0=000d" << "1 1 5 9 13";
         QTest::newRow("root without footprint keeps its address")
-            << "0, +2, +2, 2" << -1 << false << "1:0=0001 1:1=0001 1:2=0003 2:0=0005" << "77 1 3 5";
+            << "0, +2, +2, 2" << false << "1:0=0001 1:1=0001 1:2=0003 2:0=0005" << "77 1 3 5";
         QTest::newRow("root without footprint after another")
-            << "3, 0, +2, 2" << -1 << false << "1:0=0001 2:0=0004 2:1=0004 3:0=0006" << "1 77 4 6";
-        QTest::newRow("NACK ends the run without footprint") << "10, 0, 16" << 1 << false << "1:0=0001 2:0=000b"
-                                                             << "1 77 77";
-        QTest::newRow("descending order reverses") << "10, 6, 16" << -1 << true << "3:0=0001 2:0=0011 1:0=0017"
-                                                   << "1 17 23";
+            << "3, 0, +2, 2" << false << "1:0=0001 2:0=0004 2:1=0004 3:0=0006" << "1 77 4 6";
+        QTest::newRow("descending order reverses") << "10, 6, 16" << true << "3:0=0001 2:0=0011 1:0=0017" << "1 17 23";
         QTest::newRow("the universe filled exactly, the next one left")
-            << QStringList(129, QStringLiteral("4")).join(QStringLiteral(", ")) << -1 << false << "" << "";
+            << "256, 256, 1" << false << "1:0=0001 2:0=0101" << "1 257 77";
     }
     void autoPatchAddressesInListOrder()
     {
         QFETCH(QString, layout);
-        QFETCH(int, refusing);
         QFETCH(bool, descending);
         QFETCH(QString, sent);
-        Rig rig(layout, refusing);
-        QVERIFY(rig.connected());
+        Rig rig(layout);
+        QVERIFY(rig.connected);
         TreeModel model(rig.devices, rig.subDevices);
         // Detail lines of every device: the work list must skip them.
         for (int row = 0; row < model.rowCount(); ++row) {
@@ -282,33 +242,12 @@ private slots:
         proxy.setSortKey(MySortFilterProxyModel::DeviceUid);
         proxy.sort(0, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
         const QList<DeviceRecord *> workList = autoPatchWorkList(proxy);
-        const int acknowledged = runAutoPatch(*rig.line->rdm, workList);
+        QCOMPARE(runAutoPatch(*rig.rdm, workList), int(sent.count(QLatin1Char('='))));
         QStringList starts;
         for (const DeviceRecord *record : workList)
             starts << QString::number(record->dmxStartAddress);
-        if (sent.isEmpty()) {
-            QCOMPARE(acknowledged, 128);
-            QCOMPARE(startAddressSets(*rig.line->bus).split(QLatin1Char(' ')).last(), QStringLiteral("80:0=01fd"));
-            QCOMPARE(starts.mid(127).join(QLatin1Char(' ')), QStringLiteral("509 77"));
-            return;
-        }
-        QCOMPARE(startAddressSets(*rig.line->bus), sent);
-        QCOMPARE(acknowledged, int(sent.count(QLatin1Char('=')) - (refusing >= 0 ? 1 : 0)));
+        QCOMPARE(startAddressSets(rig.backend), sent);
         QTEST(starts.join(QLatin1Char(' ')), "stored");
-    }
-
-    // The rules of the nearest device are checked above; here the click reaches the list, the overview and the grid.
-    void clickingACellInTheWindowSelectsItsDevice()
-    {
-        QTableWidget *shown = openOnDemo();
-        QTest::mouseClick(shown->viewport(), Qt::LeftButton, {}, cellCentre(205));
-        const QModelIndexList rows = deviceList()->selectionModel()->selectedIndexes();
-        QCOMPARE(rows.size(), 1);
-        QCOMPARE(rows.first().data().toString(), QStringLiteral("Voltaris DM 2.5 kW module"));
-        QCOMPARE(shownStart(), 205);
-        QVERIFY(deviceList()->isExpanded(rows.first().parent()));
-        // The silent seventh module leaves its rack's channel 206 green.
-        QCOMPARE(colours(shown, QStringLiteral("1g 204b 205B 206g")), QStringLiteral("1g 204b 205B 206g"));
     }
 
     // The spot starts at 9 with 16 channels and the strobe at 310, so a refusal that reset the address would show.
@@ -354,13 +293,23 @@ private slots:
         }
     }
 
-    void autoPatchInTheWindowStopsAtTheFirstRefusal()
+    // The nearest-device rules are checked above; here the click reaches the list, the overview and the grid.
+    void clickAndAutoPatchInTheWindow()
     {
         QTableWidget *shown = openOnDemo();
+        QTest::mouseClick(shown->viewport(), Qt::LeftButton, {}, cellCentre(205));
+        const QModelIndexList rows = deviceList()->selectionModel()->selectedIndexes();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().data().toString(), QStringLiteral("Voltaris DM 2.5 kW module"));
+        QCOMPARE(shownStart(), 205);
+        QVERIFY(deviceList()->isExpanded(rows.first().parent()));
+        // The silent seventh module leaves its rack's channel 206 green.
+        QCOMPARE(colours(shown, QStringLiteral("1g 204b 205B 206g")), QStringLiteral("1g 204b 205B 206g"));
+
         widget<QPushButton>("pushButtonAutoPatch")->click();
         // Discovery lists by UID: the par, the spot, then the write-protected strobe that ends the run.
         QCOMPARE(startAddressSets(*bus()), QStringLiteral("10001:0=0001 20001:0=0009 40001:0=0019"));
-        const QString expected = QStringLiteral("1G 8G 9g 24g 25w 310g 313g 314w");
+        const QString expected = QStringLiteral("1g 8g 9g 24g 25w 310g 313g 314w");
         QCOMPARE(colours(shown, expected), expected);
     }
 };
