@@ -1,10 +1,13 @@
-// The command-line tool's argument checks, value parsing, completion, text progress bar and log hand-over,
-// in process.
+// The command-line tool's argument checks, value parsing, completion, text progress bar, log hand-over,
+// rig checks and report comparison, in process.
 #include "cli/clisession.h"
 #include "cli/commandline.h"
+#include "cli/reportdiff.h"
+#include "cli/rigcheck.h"
 #include "cli/textprogressbar.h"
 #include "rdm/standardparameters.h"
 
+#include <QJsonObject>
 #include <QTextStream>
 #include <QtTest>
 
@@ -27,14 +30,25 @@ QString described(const CommandLine &line)
                                                 : QString());
 }
 
-// The command line as parsed, or the error the user is shown.
+// The command line as parsed, or the error the user is shown; "> " in front marks a line of a batch file.
 QString parsed(const QString &arguments)
 {
     CommandLine line;
     QString error;
-    if (!parseCommandLine(arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts), &line, &error))
-        return error;
-    return described(line);
+    const bool accepted = arguments.startsWith(QLatin1String("> "))
+        ? parseBatchLine(arguments.mid(2), &line, &error)
+        : parseCommandLine(arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts), &line, &error);
+    return accepted ? described(line) : error;
+}
+
+// A device of a hand-made report.
+QJsonObject device(const char *uid, int subDevice, int start, int footprint, const char *label = "",
+                   int model = 1, qint64 software = 1)
+{
+    return {{QStringLiteral("uid"), QLatin1String(uid)},         {QStringLiteral("subDevice"), subDevice},
+            {QStringLiteral("dmxStartAddress"), start},          {QStringLiteral("dmxFootprint"), footprint},
+            {QStringLiteral("deviceLabel"), QLatin1String(label)}, {QStringLiteral("deviceModelId"), model},
+            {QStringLiteral("softwareVersionId"), software},     {QStringLiteral("softwareVersionLabel"), QString()}};
 }
 
 } // namespace
@@ -115,34 +129,18 @@ private slots:
         QTest::newRow("UID followed by a newline") << "info 7FF1:00010001\n"
                                                    << "bad UID \"7FF1:00010001\n\": expected MMMM:DDDDDDDD in hexadecimal";
         QTest::newRow("sub-device followed by a newline") << "info 1234:56789ABC --sub 7\n" << badSubDevice.arg("7\n");
-        QTest::newRow("interval followed by a newline") << "watch 7FF2:00000B01 --interval 5\n" << badInterval.arg("5\n");
+        QTest::newRow("batch line with blanks around and a quoted UID")
+            << ">   set \"7FF1:00010001\" DMX_START_ADDRESS --data 0021 "
+            << "set interface 0 additional uid 7ff100010001 pid 00f0 sub 0 data [0021]";
+        QTest::newRow("batch line choosing the interface for the whole run") << "> --interface 1 discover"
+                                                                            << "unknown option \"--interface\"";
+        QTest::newRow("batch inside a batch") << "> batch more.txt" << "batch cannot run inside a batch";
     }
 
     void commandLine()
     {
         QFETCH(QString, arguments);
         QTEST(parsed(arguments), "outcome");
-    }
-
-    void batchLine_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("outcome");
-
-        QTest::newRow("set with its data") << "  set 7FF1:00010001 DMX_START_ADDRESS --data 0021 "
-                                           << "set interface 0 additional uid 7ff100010001 pid 00f0 sub 0 data [0021]";
-        QTest::newRow("quoted argument") << "get \"7FF1:00010001\" DEVICE_LABEL"
-                                         << "get interface 0 additional uid 7ff100010001 pid 0082 sub 0 data []";
-        QTest::newRow("interface chosen for the whole run") << "--interface 1 discover" << "unknown option \"--interface\"";
-        QTest::newRow("batch inside a batch") << "batch more.txt" << "batch cannot run inside a batch";
-    }
-
-    void batchLine()
-    {
-        QFETCH(QString, line);
-        CommandLine commandLine;
-        QString error;
-        QTEST(parseBatchLine(line, &commandLine, &error) ? described(commandLine) : error, "outcome");
     }
 
     void textProgressBar_data()
@@ -177,9 +175,8 @@ private slots:
     {
         QFile script(QStringLiteral(ORV_COMPLETION_SCRIPT));
         QVERIFY(script.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QString text = QString::fromUtf8(script.readAll());
-        const QString listed = text.section(QLatin1Char('"'), 1, 1);
-        QStringList offered = listed.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        QStringList offered = QString::fromUtf8(script.readAll()).section(QLatin1Char('"'), 1, 1)
+                                  .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
         QStringList known;
         for (int pid = 0; pid <= 0xFFFF; ++pid) {
             if (const QString name = standardParameterName(quint16(pid)); !name.isEmpty())
@@ -198,18 +195,68 @@ private slots:
         QVERIFY(!session.interfaces().isEmpty());
         QVERIFY(session.connectInterface(0));
         session.takeLogLines();
-        const auto messages = [](const QStringList &lines) {
-            QStringList texts;
-            for (const QString &line : lines)
-                texts << line.section(QStringLiteral(": "), 1);
-            return texts.join(QLatin1Char('|'));
-        };
         for (int line = 1; line < logPanelLineLimit; ++line)
             session.rdm().log(QStringLiteral("line %1").arg(line));
         QCOMPARE(session.takeLogLines().size(), logPanelLineLimit - 1);
         session.rdm().log(QStringLiteral("line 10000"));
         session.rdm().log(QStringLiteral("line 10001"));
-        QCOMPARE(messages(session.takeLogLines()), QStringLiteral("line 10000|line 10001"));
+        QStringList taken = session.takeLogLines();
+        for (QString &line : taken)
+            line = line.section(QStringLiteral(": "), 1);
+        QCOMPARE(taken, QStringList({"line 10000", "line 10001"}));
+    }
+
+    void check_data()
+    {
+        QTest::addColumn<QJsonArray>("devices");
+        QTest::addColumn<QStringList>("problems");
+
+        QTest::newRow("last channel shared by two roots")
+            << QJsonArray{device("0001:00000001", 0, 1, 10), device("0001:00000002", 0, 10, 5)}
+            << QStringList{"0001:00000001 and 0001:00000002 overlap on channel 10"};
+        QTest::newRow("roots side by side") << QJsonArray{device("0001:00000001", 0, 1, 10), device("0001:00000002", 0, 11, 5)}
+                                            << QStringList();
+        QTest::newRow("sub-device on its own root's channels")
+            << QJsonArray{device("0001:00000001", 0, 1, 10), device("0001:00000001", 5, 5, 2)} << QStringList();
+        QTest::newRow("two sub-devices of one root on one channel")
+            << QJsonArray{device("0001:00000001", 0, 1, 10), device("0001:00000001", 1, 5, 1), device("0001:00000001", 2, 5, 1)}
+            << QStringList{"0001:00000001 sub-device 1 and 0001:00000001 sub-device 2 overlap on channel 5"};
+        QTest::newRow("sub-device on another root's channels")
+            << QJsonArray{device("0001:00000001", 0, 1, 10), device("0001:00000002", 5, 5, 2)}
+            << QStringList{"0001:00000001 and 0001:00000002 sub-device 5 overlap on channels 5 to 6"};
+        QTest::newRow("footprint ending on channel 512") << QJsonArray{device("0001:00000001", 0, 509, 4)} << QStringList();
+        QTest::newRow("footprint past channel 512") << QJsonArray{device("0001:00000001", 0, 510, 4)}
+                                                    << QStringList{"0001:00000001 runs past channel 512: 4 channels from 510"};
+        QTest::newRow("channels without an address") << QJsonArray{device("0001:00000001", 0, 0, 3), device("0001:00000002", 0, 0, 0)}
+                                                     << QStringList{"0001:00000001 has no DMX start address for its 3 channels"};
+        QTest::newRow("one model on two versions")
+            << QJsonArray{device("0001:00000001", 0, 0, 0, "", 5, 0x0100), device("0001:00000002", 0, 0, 0, "", 5, 0x0101),
+                          device("0002:00000003", 0, 0, 0, "", 5, 0x0200)}
+            << QStringList{"model 0x0005 of manufacturer 0001 runs different software: 0x00000100 on 0001:00000001; "
+                           "0x00000101 on 0001:00000002"};
+        QTest::newRow("label used twice") << QJsonArray{device("0001:00000001", 0, 0, 0, "Wash"), device("0001:00000002", 0, 0, 0, "Wash"),
+                                                        device("0001:00000003", 0, 0, 0, "wash")}
+                                          << QStringList{"label \"Wash\" is used by 0001:00000001, 0001:00000002"};
+    }
+
+    void check()
+    {
+        QFETCH(QJsonArray, devices);
+        QTEST(rigProblems(devices), "problems");
+    }
+
+    void diff()
+    {
+        QJsonObject counted = device("0001:00000001", 0, 1, 4);
+        counted.insert(QStringLiteral("lampHours"), 812);
+        QJsonObject worn = counted;
+        worn.insert(QStringLiteral("lampHours"), 830);
+        worn.insert(QStringLiteral("dmxFootprint"), 8);
+        const ReportDifferences differences = compareReports(
+            {counted, device("0001:00000001", 3, 1, 1)}, {worn, device("0001:00000002", 0, 1, 1)});
+        QCOMPARE(differences.lines(), QStringList({"added: 0001:00000002", "missing: 0001:00000001 sub-device 3",
+                                                   "0001:00000001: footprint 4 -> 8", "0001:00000001: lamp hours 812 -> 830 (+18)"}));
+        QVERIFY(compareReports({counted}, {counted}).isEmpty());
     }
 };
 

@@ -134,38 +134,26 @@ private slots:
     }
 
     // A device just discovered is listed by its model description, so that GET goes first.
-    void discoveredDeviceRead_data()
-    {
-        QTest::addColumn<quint64>("uid");
-        QTest::addColumn<QString>("listedAs");
-
-        QTest::newRow("root device describes its model") << benchDimmer << "Bench dimmer 4, model a01";
-        QTest::newRow("root device without a description") << slowProbe << "UID: 0x4f5200000202, model b01";
-    }
-
-    void discoveredDeviceRead()
-    {
-        QFETCH(quint64, uid);
-        const std::unique_ptr<DeviceRecord> record = readDiscoveredDevice(*m_rig->rdm, uid);
-        QTEST(QStringLiteral("%1, model %2").arg(record->modelDescription).arg(record->deviceModelId, 0, 16), "listedAs");
-        QCOMPARE(requestsSent(), QStringList({"DEVICE_MODEL_DESCRIPTION", "DEVICE_INFO"}));
-    }
-
-    void subDeviceSearch_data()
+    void discoveredDeviceAndSubDevices_data()
     {
         QTest::addColumn<quint64>("uid");
         QTest::addColumn<bool>("withoutSilentSubDevice");
+        QTest::addColumn<QString>("listedAs");
         QTest::addColumn<QStringList>("found");
         QTest::addColumn<int>("probes");
 
+        const QString dimmer = QStringLiteral("Bench dimmer 4, model a01");
         const QStringList answering = {QStringLiteral("1 Bench dimmer module 17"), QStringLiteral("2 Sub-device 2 18"),
                                        QStringLiteral("7 Bench dimmer module 23")};
-        QTest::newRow("gaps in the numbering end the search at the last announced") << benchDimmer << true << answering << 7;
-        QTest::newRow("a silent sub-device makes the search run to 512") << benchDimmer << false << answering << 512;
-        QTest::newRow("no sub-devices announced, none probed") << slowProbe << false << QStringList() << 0;
+        QTest::newRow("gaps in the numbering end the search at the last announced")
+            << benchDimmer << true << dimmer << answering << 7;
+        QTest::newRow("a silent sub-device makes the search run to 512")
+            << benchDimmer << false << dimmer << answering << 512;
+        QTest::newRow("root without a description, no sub-devices announced, none probed")
+            << slowProbe << false << "UID: 0x4f5200000202, model b01" << QStringList() << 0;
     }
 
-    void subDeviceSearch()
+    void discoveredDeviceAndSubDevices()
     {
         QFETCH(quint64, uid);
         QFETCH(bool, withoutSilentSubDevice);
@@ -173,12 +161,12 @@ private slots:
 
         if (withoutSilentSubDevice)
             responder(uid).state().subDevices.remove(5);
-        DeviceRecord root(uid);
-        QCOMPARE(m_rig->rdm->getDeviceInfo(uid, 0), 0);
-        root.storeDeviceInfo(m_rig->rdm->responseData(), m_rig->rdm->responseLength());
+        const std::unique_ptr<DeviceRecord> root = readDiscoveredDevice(*m_rig->rdm, uid);
+        QTEST(QStringLiteral("%1, model %2").arg(root->modelDescription).arg(root->deviceModelId, 0, 16), "listedAs");
+        QCOMPARE(requestsSent(), QStringList({"DEVICE_MODEL_DESCRIPTION", "DEVICE_INFO"}));
         m_rig->bus->clearTransferLog();
 
-        const std::vector<std::unique_ptr<DeviceRecord>> subDevices = discoverSubDevices(*m_rig->rdm, root);
+        const std::vector<std::unique_ptr<DeviceRecord>> subDevices = discoverSubDevices(*m_rig->rdm, *root);
         QStringList found;
         for (const std::unique_ptr<DeviceRecord> &subDevice : subDevices) {
             QCOMPARE(subDevice->uid, uid);
