@@ -41,12 +41,9 @@ private:
             reader.skip(1);
             const quint16 pid = reader.u16();
             const QByteArray data = reader.bytes(reader.u8());
-            QString text = standardParameterName(pid);
-            if (subDevice != 0)
-                text += QStringLiteral(" sub %1").arg(subDevice);
-            if (!data.isEmpty())
-                text += QLatin1Char(' ') + QString::fromLatin1(data.toHex());
-            requests << text;
+            requests << standardParameterName(pid)
+                    + (subDevice != 0 ? QStringLiteral(" sub %1").arg(subDevice) : QString())
+                    + (data.isEmpty() ? QString() : QLatin1Char(' ') + QString::fromLatin1(data.toHex()));
         }
         return requests;
     }
