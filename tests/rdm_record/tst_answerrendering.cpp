@@ -7,18 +7,14 @@
 
 namespace {
 
-ParameterRecord parameter(quint16 pid, quint8 dataType = DataType::NotDefined, const QString &description = {})
+// A copy of exactly the answer's size, so the sanitizer sees any read past it.
+QString render(quint16 pid, const QByteArray &answer, AnswerFormat format = AnswerFormat::RichText,
+               quint8 dataType = DataType::NotDefined, const QString &description = {})
 {
     ParameterRecord record;
     record.pid = pid;
     record.dataType = dataType;
     record.description = description;
-    return record;
-}
-
-QString render(const ParameterRecord &record, const QByteArray &answer, AnswerFormat format = AnswerFormat::RichText)
-{
-    // A copy of exactly the answer's size, so the sanitizer sees any read past it.
     std::vector<quint8> bytes(answer.cbegin(), answer.cend());
     return renderGetAnswer(record, bytes.data(), int(bytes.size()), format);
 }
@@ -87,18 +83,18 @@ private slots:
         const QString description = pid >= 0x8000 ? QStringLiteral("Fan <1>") : QString();
         // Rows give the line's distinguishing end; the vocabulary before it is the vocabulary's own.
         QFETCH(QString, line);
-        QCOMPARE(render(parameter(pid, dataType, description), answer).right(line.size()), line);
+        QCOMPARE(render(pid, answer, AnswerFormat::RichText, dataType, description).right(line.size()), line);
     }
 
     void plainText()
     {
         const QByteArray deviceInfo = QByteArray::fromHex("0100 0101 0101 02040001 0008 0203 0001 0000 01 ff");
-        QCOMPARE(render(parameter(Pid::DeviceInfo), deviceInfo, AnswerFormat::PlainText),
+        QCOMPARE(render(Pid::DeviceInfo, deviceInfo, AnswerFormat::PlainText),
             QStringLiteral("Device info: protocol major: 1; protocol minor: 0; device model id: 0x0101; "
                            "product category: Fixture Fixed (0x0101); software version id:  (0x02040001); "
                            "DMX footprint: 8; current personality: 2; personality count: 3; "
                            "DMX start address: 1; subdevice count: 0; sensor count: 1"));
-        QCOMPARE(render(parameter(Pid::DeviceLabel), QByteArray("a<b\x1b[2J"), AnswerFormat::PlainText),
+        QCOMPARE(render(Pid::DeviceLabel, QByteArray("a<b\x1b[2J"), AnswerFormat::PlainText),
             QStringLiteral("Device Label: a<b\\x1b[2J"));
     }
 
