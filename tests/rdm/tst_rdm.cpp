@@ -23,9 +23,9 @@ namespace {
 class RecordOverrideBackend : public SimulatedBackend
 {
 public:
-    // Status, little-endian length, data.
-    void setRecord(const QByteArray &record) { m_record = record; }
-    int recordReads() const { return m_recordReads; }
+    // Status, little-endian length, data; none for the interface's own records.
+    void setRecord(const QByteArray &record) { m_record = record.isEmpty() ? std::nullopt : std::optional(record); }
+    int recordReads = 0;
     // The time limit each transfer carried.
     QList<int> timeouts;
 
@@ -36,7 +36,7 @@ public:
         if (request != 10 || !m_record)
             return SimulatedBackend::controlTransfer(handle, requestType, request, value, index, data, length,
                                                      timeoutMs);
-        ++m_recordReads;
+        ++recordReads;
         const QByteArray part = m_record->mid(index, length);
         std::copy(part.cbegin(), part.cend(), data);
         return int(part.size());
@@ -44,7 +44,6 @@ public:
 
 private:
     std::optional<QByteArray> m_record;
-    int m_recordReads = 0;
 };
 
 QByteArray record(quint8 status, const QByteArray &data)
@@ -96,7 +95,6 @@ class TestRdm : public QObject
         RecordingProgress progress;
     };
     std::unique_ptr<Rig> rig;
-    RecordOverrideBackend &canned() const { return rig->backend; }
 
     QStringList logLines() const
     {
@@ -123,8 +121,8 @@ private slots:
         writeDefaultSettings();
         rig = std::make_unique<Rig>();
         QCOMPARE(rig->usb.connectDevice(0), 0);
-        canned().clearTransferLog();
-        canned().timeouts.clear();
+        rig->backend.clearTransferLog();
+        rig->backend.timeouts.clear();
     }
     void cleanup() { rig.reset(); }
 
@@ -167,135 +165,102 @@ private slots:
         QCOMPARE(transfers, QStringList(2, QStringLiteral("40 9 0 0 ") + packet));
     }
 
-    void responseRecords_data()
-    {
-        QTest::addColumn<QByteArray>("answer");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("reads");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QStringList>("log");
-        QTest::addColumn<bool>("connected");
-        QTest::newRow("an ACK without data costs one read") << record(1, {}) << 0 << 1 << 0 << QStringList() << true;
-        QTest::newRow("509 data bytes: the largest record")
-            << record(1, QByteArray(509, '\x01')) << 0 << 2 << 509 << QStringList() << true;
-        QTest::newRow("510 refused unread")
-            << record(1, QByteArray(510, '\x01')) << -1 << 1 << 0
-            << QStringList{"Response record refused: 510 data bytes announced, at most 509 fit"} << true;
-        QTest::newRow("short header") << QByteArray("\x01\x05", 2) << -1 << 1 << 0
-                                      << QStringList{"Response record incomplete: 2 of 3 header bytes"} << true;
-        QTest::newRow("less data than announced") << QByteArray("\x01\x08\x00\x01\x02", 5) << -1 << 2 << 0
-                                                  << QStringList{"Response record incomplete: 2 of 8 data bytes"} << true;
-        // A data read of no bytes is a failed transfer, which drops the interface.
-        QTest::newRow("failure without its result code") << record(2, {}) << -1 << 1 << 0 << QStringList() << false;
-    }
-    void responseRecords()
-    {
-        QFETCH(QByteArray, answer);
-        QFETCH(int, result);
-        canned().setRecord(answer);
-        QCOMPARE(rig->rdm.readResponse(), result);
-        QTEST(canned().recordReads(), "reads");
-        QCOMPARE(rig->rdm.isAckResponse(), result == 0);
-        QTEST(int(rig->rdm.responseLength()), "length");
-        QTEST(logLines(), "log");
-        QTEST(rig->usb.checkConnection() == 0, "connected");
-    }
-
-    void transactions_data()
-    {
-        QTest::addColumn<bool>("isSet");
-        QTest::addColumn<QByteArray>("answer");
-        QTest::addColumn<int>("failingTransfer");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QStringList>("log");
-        const QString set = QStringLiteral("Sending SET request");
-        // A GET the interface reports as failed: the log line carries the error text.
-        const auto refused = [](const char *name, const QByteArray &answer, const QString &text) {
-            QTest::newRow(name) << false << answer << 0 << -3 << QStringList{"Response error - " + text};
-        };
-        QTest::newRow("GET ACK") << false << record(1, QByteArray::fromHex("0001")) << 0 << 0
-                                 << QStringList{"ACK response received"};
-        refused("GET missing response", failure(2), "missing response");
-        refused("GET NACK no sub-device", failure(6, 9), "NACK response received: NR_NO_SUBDEVICE");
-        refused("GET NACK beyond the table", failure(6, 10), "NACK response received: ");
-        refused("GET NACK without its reason", record(2, QByteArray::fromHex("06")), "NACK response received");
-        refused("GET ACK timer without its estimate", record(2, QByteArray::fromHex("07")), "ACK Timer");
-        refused("GET ACK timer whole seconds", failure(7, 20), "ACK Timer - wait 2s");
-        refused("GET ACK timer fraction", failure(7, 25), "ACK Timer - wait 2.5s");
-        refused("GET result code 9", failure(9), "");
-        QTest::newRow("GET send fails") << false << QByteArray() << 1 << -1
-                                        << QStringList{"GET request failed. USB send error"};
-        QTest::newRow("SET write protected")
-            << true << failure(6, 4) << 0 << -3
-            << QStringList{set, "Response error - NACK response received: NR_WRITE_PROTECT"};
-        QTest::newRow("SET receive fails") << true << QByteArray() << 2 << -2
-                                           << QStringList{set, "SET request failed. USB receive error"};
-    }
-    void transactions()
-    {
-        QFETCH(bool, isSet);
-        QFETCH(QByteArray, answer);
-        QFETCH(int, failingTransfer);
-        if (!answer.isEmpty())
-            canned().setRecord(answer);
-        if (failingTransfer)
-            rig->backend.interfaceAt(0).faults().failTransfer(failingTransfer, UsbResult::Stall);
-        const quint8 level = 7;
-        QTEST(isSet ? rig->rdm.rdmSet(uid, 0x00F0, 1, &level, 0) : rig->rdm.rdmGet(uid, 0x00F0, 0, nullptr, 0),
-              "result");
-        QTEST(logLines(), "log");
-    }
-
-    // Requests that read no answer: refused before any transfer, or broadcast SETs no responder answers.
-    // A stale answer must not survive them.
-    void requestsThatReadNoAnswer_data()
+    // Every way a request goes: refused before any transfer, sent with no answer to read (a broadcast SET), or
+    // answered by the record served. Each starts after a quiet GET left an answer, which must not survive.
+    void requests_data()
     {
         QTest::addColumn<char>("kind"); // G GET, Q quiet GET, S SET
         QTest::addColumn<quint64>("destination");
         QTest::addColumn<quint16>("subDevice");
         QTest::addColumn<int>("pdl");
         QTest::addColumn<bool>("withData");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QStringList>("log");
-        const QStringList broadcast{"GET to a broadcast address refused: no responder answers it"};
-        const QStringList tooLong{"Parameter data too long: 232 bytes, at most 231 can be sent",
-                                  "GET request failed. USB send error"};
-        const QStringList missing{"Parameter data missing: PDL 1, no data given", "GET request failed. USB send error"};
-        const QStringList setSent{"Sending SET request", "SET Broadcast sent."};
+        QTest::addColumn<QByteArray>("answer"); // the record served, none for the interface's own
+        QTest::addColumn<int>("failingTransfer");
+        QTest::addColumn<QStringList>("outcome"); // result, sends, record reads, data length; then the log
         const auto row = [](const char *name, char kind, quint64 destination, quint16 subDevice, int pdl,
-                            bool withData, int result, const QStringList &log) {
-            QTest::newRow(name) << kind << destination << subDevice << pdl << withData << result << log;
+                            bool withData, const QByteArray &answer, int failingTransfer, const QStringList &outcome) {
+            QTest::newRow(name) << kind << destination << subDevice << pdl << withData << answer << failingTransfer
+                                << outcome;
         };
-        row("GET to a maker's devices", 'G', 0x1234FFFFFFFF, 0, 0, false, -1, broadcast);
-        row("quiet GET to all sub-devices", 'Q', uid, 0xFFFF, 0, false, -1, broadcast);
-        row("parameter data too long", 'G', uid, 0, 232, true, -1, tooLong);
-        row("one byte announced, none given", 'G', uid, 0, 1, false, -1, missing);
-        row("quiet: too long, not logged", 'Q', uid, 0, 232, true, -1, {});
-        row("SET to a maker's devices", 'S', 0x1234FFFFFFFF, 0, 1, true, 0, setSent);
+        const auto get = [&row](const char *name, const QByteArray &answer, const QStringList &outcome) {
+            row(name, 'G', uid, 0, 0, false, answer, 0, outcome);
+        };
+        // A GET the interface reports as failed: the log line carries the error text.
+        const auto refused = [&get](const char *name, const QByteArray &answer, const QString &text) {
+            const QString outcome = QStringLiteral("-3, 1 sent, 2 read, %1 bytes").arg(answer.size() - 3);
+            get(name, answer, {outcome, "Response error - " + text});
+        };
+        const QString ack = QStringLiteral("ACK response received");
+        const QString receiveError = QStringLiteral("GET request failed. USB receive error");
+        const QString sendError = QStringLiteral("GET request failed. USB send error");
+        const QString unsent = QStringLiteral("-1, 0 sent, 0 read, 0 bytes");
+        const QString set = QStringLiteral("Sending SET request");
+        get("an ACK without data costs one read", record(1, {}), {"0, 1 sent, 1 read, 0 bytes, ACK", ack});
+        get("509 data bytes: the largest record", record(1, QByteArray(509, '\x01')),
+            {"0, 1 sent, 2 read, 509 bytes, ACK", ack});
+        get("510 refused unread", record(1, QByteArray(510, '\x01')),
+            {"-2, 1 sent, 1 read, 0 bytes", "Response record refused: 510 data bytes announced, at most 509 fit",
+             receiveError});
+        get("short header", QByteArray("\x01\x05", 2),
+            {"-2, 1 sent, 1 read, 0 bytes", "Response record incomplete: 2 of 3 header bytes", receiveError});
+        get("less data than announced", QByteArray("\x01\x08\x00\x01\x02", 5),
+            {"-2, 1 sent, 2 read, 0 bytes", "Response record incomplete: 2 of 8 data bytes", receiveError});
+        // A data read of no bytes is a failed transfer, which drops the interface.
+        get("failure without its result code", record(2, {}),
+            {"-2, 1 sent, 1 read, 0 bytes, disconnected", receiveError});
+        refused("missing response", failure(2), "missing response");
+        refused("NACK no sub-device", failure(6, 9), "NACK response received: NR_NO_SUBDEVICE");
+        refused("NACK beyond the table", failure(6, 10), "NACK response received: ");
+        refused("NACK without its reason", record(2, QByteArray::fromHex("06")), "NACK response received");
+        refused("ACK timer without its estimate", record(2, QByteArray::fromHex("07")), "ACK Timer");
+        refused("ACK timer whole seconds", failure(7, 20), "ACK Timer - wait 2s");
+        refused("ACK timer fraction", failure(7, 25), "ACK Timer - wait 2.5s");
+        refused("result code 9", failure(9), "");
+        row("GET send fails", 'G', uid, 0, 0, false, {}, 1, {"-1, 1 sent, 0 read, 0 bytes, disconnected", sendError});
+        row("SET write protected", 'S', uid, 0, 1, true, failure(6, 4), 0,
+            {"-3, 1 sent, 2 read, 3 bytes", set, "Response error - NACK response received: NR_WRITE_PROTECT"});
+        row("SET receive fails", 'S', uid, 0, 1, true, {}, 2,
+            {"-2, 1 sent, 0 read, 0 bytes, disconnected", set, "SET request failed. USB receive error"});
+        const QString broadcast = QStringLiteral("GET to a broadcast address refused: no responder answers it");
+        row("GET to a maker's devices", 'G', 0x1234FFFFFFFF, 0, 0, false, {}, 0, {unsent, broadcast});
+        row("quiet GET to all sub-devices", 'Q', uid, 0xFFFF, 0, false, {}, 0, {unsent, broadcast});
+        row("parameter data too long", 'G', uid, 0, 232, true, {}, 0,
+            {unsent, "Parameter data too long: 232 bytes, at most 231 can be sent", sendError});
+        row("one byte announced, none given", 'G', uid, 0, 1, false, {}, 0,
+            {unsent, "Parameter data missing: PDL 1, no data given", sendError});
+        row("quiet: too long, not logged", 'Q', uid, 0, 232, true, {}, 0, {unsent});
+        row("SET to a maker's devices", 'S', 0x1234FFFFFFFF, 0, 1, true, {}, 0,
+            {"0, 1 sent, 0 read, 0 bytes", set, "SET Broadcast sent."});
     }
-    void requestsThatReadNoAnswer()
+    void requests()
     {
         QFETCH(char, kind);
         QFETCH(quint64, destination);
         QFETCH(quint16, subDevice);
         QFETCH(int, pdl);
         QFETCH(bool, withData);
-        QFETCH(int, result);
-        canned().setRecord(record(1, QByteArray::fromHex("0102")));
-        QCOMPARE(rig->rdm.quietGet(uid, 0x00F0, 0, nullptr, 0), 0);
-        canned().clearTransferLog();
+        QFETCH(QByteArray, answer);
+        QFETCH(int, failingTransfer);
+        RDM &rdm = rig->rdm;
+        rig->backend.setRecord(record(1, QByteArray::fromHex("0102")));
+        QCOMPARE(rdm.quietGet(uid, 0x00F0, 0, nullptr, 0), 0);
+        rig->backend.clearTransferLog();
+        rig->backend.setRecord(answer);
+        rig->backend.recordReads = 0;
+        if (failingTransfer)
+            rig->backend.interfaceAt(0).faults().failTransfer(failingTransfer, UsbResult::Stall);
         const QByteArray data(pdl, '\x11');
         const quint8 *bytes = withData ? bytesOf(data) : nullptr;
-        RDM &rdm = rig->rdm;
-        QCOMPARE(kind == 'S'   ? rdm.rdmSet(destination, 0x1000, quint8(pdl), bytes, subDevice)
-                 : kind == 'Q' ? rdm.quietGet(destination, 0x00F0, quint8(pdl), bytes, subDevice)
-                               : rdm.rdmGet(destination, 0x00F0, quint8(pdl), bytes, subDevice),
-                 result);
-        QTEST(logLines(), "log");
-        QCOMPARE(sent(9).size(), result == 0 ? 1 : 0);
-        QCOMPARE(sent(10).size(), 0);
-        QCOMPARE(rdm.responseLength(), quint16(0));
-        QVERIFY(!rdm.isAckResponse());
+        const int result = kind == 'S' ? rdm.rdmSet(destination, 0x00F0, quint8(pdl), bytes, subDevice)
+            : kind == 'Q'              ? rdm.quietGet(destination, 0x00F0, quint8(pdl), bytes, subDevice)
+                                       : rdm.rdmGet(destination, 0x00F0, quint8(pdl), bytes, subDevice);
+        QString summary = QStringLiteral("%1, %2 sent, %3 read, %4 bytes").arg(result).arg(sent(9).size())
+                              .arg(rig->backend.recordReads).arg(rdm.responseLength());
+        if (rdm.isAckResponse())
+            summary += QStringLiteral(", ACK");
+        if (rig->usb.checkConnection() != 0)
+            summary += QStringLiteral(", disconnected");
+        QTEST(QStringList{summary} + logLines(), "outcome");
     }
 
     void discovery_data()
@@ -334,7 +299,7 @@ private slots:
         setUsbStandardTimeout(4000);
         if (failingTransfer)
             rig->backend.interfaceAt(0).faults().failTransfer(failingTransfer, UsbResult::Stall);
-        canned().setRecord(answer);
+        rig->backend.setRecord(answer);
         QCOMPARE(full ? rig->rdm.fullDiscovery(nullptr) : rig->rdm.additionalDiscovery(), result);
         QList<quint64> found{1, 2};
         rig->rdm.discoveredUids(&found);
@@ -344,8 +309,8 @@ private slots:
         QCOMPARE(sent(full ? 7 : 8).size(), 1);
         QCOMPARE(rig->usb.timeout(), 4000);
         // The start and the read travel under the discovery limit.
-        QVERIFY(!canned().timeouts.isEmpty());
-        QCOMPARE(canned().timeouts, QList<int>(canned().timeouts.size(), 120000));
+        QVERIFY(!rig->backend.timeouts.isEmpty());
+        QCOMPARE(rig->backend.timeouts, QList<int>(rig->backend.timeouts.size(), 120000));
         // A full discovery waits 30 seconds with a progress, unless it never started.
         const bool waited = full && result == 0;
         QCOMPARE(rig->progress.values.size(), waited ? 32 : 0);
@@ -439,26 +404,17 @@ private slots:
                                               QStringLiteral("Label: A & B") + lineBreak + QStringLiteral("C")}));
     }
 
-    void logTimeOfDayFollowsTheTimerForAMinute_data()
-    {
-        QTest::addColumn<int>("timerMilliseconds");
-        QTest::addColumn<QString>("stamp");
-        QTest::newRow("wall clock read again within the minute")
-            << int(LogTimeOfDay::rereadMilliseconds - 1) << QStringLiteral("12:00:59");
-        QTest::newRow("clock set not picked up after a minute")
-            << int(LogTimeOfDay::rereadMilliseconds) << QStringLiteral("13:00:00");
-    }
-
     void logTimeOfDayFollowsTheTimerForAMinute()
     {
         ManualClock wallClock;
         qint64 timer = 5000;
         LogTimeOfDay timeOfDay(&wallClock, [&timer] { return timer; });
         QCOMPARE(timeOfDay.text(), QStringLiteral("12:00:00"));
-        QFETCH(int, timerMilliseconds);
-        timer += timerMilliseconds;
         wallClock.sleep(3600 * 1000); // the clock is set an hour on
-        QTEST(timeOfDay.text(), "stamp");
+        timer += LogTimeOfDay::rereadMilliseconds - 1;
+        QCOMPARE(timeOfDay.text(), QStringLiteral("12:00:59"));
+        ++timer;
+        QCOMPARE(timeOfDay.text(), QStringLiteral("13:00:00"));
     }
 };
 
