@@ -7,37 +7,29 @@
 
 namespace {
 
-// Drives a backend through the UsbBackend calls only, the way the program's USB link does.
-class Probe
+// Drives a backend through the UsbBackend calls only, the way the program's USB link does; the backend closes what
+// is left open.
+struct Probe
 {
-public:
-    explicit Probe(UsbBackend &backend) : m_backend(backend) {}
-    ~Probe() { close(); }
-    Q_DISABLE_COPY(Probe)
+    UsbBackend &backend;
+    UsbHandle *handle = nullptr;
 
     // Opens the interface at `position` among the matching devices, selects configuration 1 and claims interface 0.
     bool connect(int position = 0)
     {
-        close();
         QList<UsbDeviceEntry> matching;
-        for (const UsbDeviceEntry &entry : m_backend.devices()) {
+        for (const UsbDeviceEntry &entry : backend.devices()) {
             if (entry.idVendor == interfaceVendorId && entry.idProduct == interfaceProductId)
                 matching.append(entry);
         }
-        m_handle = position < matching.size() ? m_backend.open(matching.at(position)) : nullptr;
-        return m_handle && m_backend.setConfiguration(m_handle, 1) == 0 && m_backend.claimInterface(m_handle, 0) == 0;
-    }
-    void close()
-    {
-        if (m_handle)
-            m_backend.close(m_handle);
-        m_handle = nullptr;
+        handle = position < matching.size() ? backend.open(matching.at(position)) : nullptr;
+        return handle && backend.setConfiguration(handle, 1) == 0 && backend.claimInterface(handle, 0) == 0;
     }
     // The bytes answered as hex, or the transfer's result when it failed; `data` gives the length of a receive.
     QString transfer(quint8 requestType, quint8 request, quint32 address = 0, QByteArray data = {})
     {
-        const int result = m_backend.controlTransfer(m_handle, requestType, request, quint16(address),
-                                                     quint16(address >> 16), data.data(), int(data.size()), 5000);
+        const int result = backend.controlTransfer(handle, requestType, request, quint16(address),
+                                                   quint16(address >> 16), data.data(), int(data.size()), 5000);
         if (result < 0 || requestType == 0x40)
             return QString::number(result);
         return QString::fromLatin1(data.left(result).toHex());
@@ -47,16 +39,12 @@ public:
     QByteArray serial()
     {
         char buffer[256];
-        const int count = m_backend.stringDescriptor(m_handle, 3, buffer, int(sizeof buffer));
+        const int count = backend.stringDescriptor(handle, 3, buffer, int(sizeof buffer));
         QByteArray text;
         for (int i = 2; i + 1 < count && buffer[i] != 0; i += 2)
             text.append(buffer[i]);
         return text;
     }
-
-private:
-    UsbBackend &m_backend;
-    UsbHandle *m_handle = nullptr;
 };
 
 } // namespace
@@ -84,7 +72,7 @@ private slots:
                      .arg(entries.at(2).idProduct),
                  QStringLiteral("002 46d:49271"));
 
-        Probe probe(*backend);
+        Probe probe{*backend};
         QVERIFY(probe.connect(1));
         QCOMPARE(probe.serial(), QByteArray("KLMNOP0b"));
         QCOMPARE(probe.transfer(0x40, 4), QStringLiteral("0"));
@@ -119,7 +107,7 @@ private slots:
         const std::unique_ptr<SimulatedBackend> backend =
             loadScenarioText(R"({"interfaces": [{"serial": "ABCDEF1", "faults": )" + faults + "}]}", &error);
         QVERIFY2(backend, qPrintable(error));
-        Probe probe(*backend);
+        Probe probe{*backend};
         if (!probe.connect()) {
             QTEST(QStringLiteral("claim refused"), "results");
             return;
@@ -195,7 +183,7 @@ private slots:
         QFETCH(QByteArray, data);
         SimulatedBackend backend(SimulatedClock::Source::Manual);
         SimulatedInterface &unit = backend.addInterface(QStringLiteral("ABCDEF1"));
-        Probe probe(backend);
+        Probe probe{backend};
         QVERIFY(probe.connect());
 
         // Programmed flash and lit levels, so that a stall that erased or reset them shows.
@@ -225,7 +213,7 @@ private slots:
         QFETCH(int, transfers);
         SimulatedBackend backend(SimulatedClock::Source::Manual);
         backend.addInterface(QStringLiteral("ABCDEF1"));
-        Probe probe(backend);
+        Probe probe{backend};
         QVERIFY(probe.connect());
         backend.clearTransferLog();
         // The value field numbers each transfer.
