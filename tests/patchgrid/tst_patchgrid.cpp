@@ -128,36 +128,48 @@ private slots:
     void initTestCase() { QVERIFY(startSimulator("demo")); }
     void cleanup() { window.reset(); }
 
-    void coloursFollowTheFootprints_data()
+    // The layout follows "Root 0", which has no channels and is what the list shows selected before the click. The
+    // current device is "Root 1" ("r") or the first sub-device ("s").
+    void cellColoursAndTheDeviceAClickSelects_data()
     {
         QTest::addColumn<QString>("layout");
         QTest::addColumn<QString>("current");
         QTest::addColumn<QString>("expected");
-        // The current device is the first root "r" or the first sub-device "s".
-        QTest::newRow("509/4 fits up to 512") << "509/4" << "" << "508w 509g 512g";
-        QTest::newRow("510/4 runs past 512") << "510/4" << "" << "509w 510r 512r";
-        QTest::newRow("two roots on 20") << "20/2, 18/3" << "" << "18g 19g 20r 21g 22w";
-        QTest::newRow("own sub-device inside its root") << "1/10, +5/2" << "" << "4g 5b 6b 7g 11w";
-        QTest::newRow("another root's sub-device") << "1/10, 100/1, +5/2" << "" << "4g 5r 6r 7g 100g";
-        QTest::newRow("two sub-devices on one channel") << "1/10, +5/1, +5/1" << "" << "4g 5r 6g";
-        QTest::newRow("sub-device reaching past 512 is cut") << "1/2, +511/4" << "" << "510w 511g 512g";
-        QTest::newRow("start 0 with footprint 3") << "0/3" << "" << "1r 2r 3w";
-        QTest::newRow("current root brighter") << "1/2, 3/2" << "r" << "1G 2G 3g 4g";
-        QTest::newRow("current sub-device brighter") << "1/4, +1/2" << "s" << "1B 2B 3g 4g";
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("509/4 fits up to 512") << "509/4" << "" << "508w 509g 512g" << 512 << "Root 1";
+        QTest::newRow("510/4 runs past 512, blank last cell") << "510/4" << "" << "509w 510r 512r" << 513 << "Root 0";
+        QTest::newRow("overlapping roots, nearest start wins")
+            << "10/8, 12/4" << "" << "10g 12r 15r 16g 17g 18w" << 12 << "Root 2";
+        QTest::newRow("smaller footprint after a nearer wide one") << "10/4, 12/20, 12/10" << "" << "31g 32w" << 12
+                                                                   << "Root 3";
+        QTest::newRow("own sub-device inside its root, nearer") << "1/20, +10/4" << "" << "9g 10b 13b 14g" << 11
+                                                                << "Sub 1";
+        QTest::newRow("another root's sub-device, free channel")
+            << "1/10, 100/1, +5/2" << "" << "4g 5r 6r 7g 100g" << 30 << "Root 0";
+        QTest::newRow("two sub-devices on one channel, first on a tie")
+            << "1/10, +5/1, +5/1" << "" << "4g 5r 6g" << 5 << "Sub 1";
+        QTest::newRow("sub-device reaching past 512 is cut") << "1/2, +511/4" << "" << "510w 511g 512g" << 512
+                                                             << "Sub 1";
+        QTest::newRow("start 0 with footprint 3") << "0/3" << "" << "1r 2r 3w" << 2 << "Root 1";
+        QTest::newRow("current root brighter") << "1/2, 3/2" << "r" << "1G 2G 3g 4g" << 3 << "Root 2";
+        QTest::newRow("current sub-device brighter") << "1/4, +1/2" << "s" << "1B 2B 3g 4g" << 1 << "Sub 1";
     }
-    void coloursFollowTheFootprints()
+    void cellColoursAndTheDeviceAClickSelects()
     {
         QFETCH(QString, layout);
         QFETCH(QString, current);
         QFETCH(QString, expected);
-        const Rig rig(layout);
+        QFETCH(int, channel);
+        QFETCH(QString, selected);
+        const Rig rig(QStringLiteral("0/0, ") + layout);
         DropTableWidget grid;
         const GridItems cells = setUpPatchGrid(grid);
         const DeviceRecord *currentDevice = current.isEmpty() ? nullptr
-            : current == QLatin1String("r")                   ? rig.devices.front().get()
+            : current == QLatin1String("r")                   ? rig.devices.at(1).get()
                                                               : rig.subList.front();
         // Painted over an earlier state, as after choosing another device.
-        updateGridColors(cells, rig.devices, rig.subDevices, rig.devices.front().get());
+        updateGridColors(cells, rig.devices, rig.subDevices, rig.devices.at(1).get());
         updateGridColors(cells, rig.devices, rig.subDevices, currentDevice);
         QCOMPARE(colours(&grid, expected), expected);
         resetGridColors(cells);
@@ -166,29 +178,7 @@ private slots:
         // 27 numbered cells a row, the last one blank.
         QCOMPARE(grid.item(1, 0)->text() + QLatin1Char(' ') + grid.item(18, 25)->text() + grid.item(18, 26)->text(),
             QStringLiteral("28 512"));
-    }
 
-    void clickedChannelSelectsTheBestDevice_data()
-    {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<int>("channel");
-        QTest::addColumn<QString>("selected");
-        QTest::addColumn<bool>("rootExpanded");
-
-        QTest::newRow("nearest start wins") << "10/8, 12/4" << 12 << "Root 2" << false;
-        QTest::newRow("smaller footprint after a nearer wide one") << "10/4, 12/20, 12/10" << 12 << "Root 3" << false;
-        QTest::newRow("nearer sub-device expands its root") << "1/20, +10/4" << 11 << "Sub 1" << true;
-        QTest::newRow("first device on a tie") << "5/2, 5/2" << 6 << "Root 1" << false;
-        QTest::newRow("free channel changes nothing") << "10/8, 12/4" << 30 << "Root 0" << false;
-        QTest::newRow("blank last cell changes nothing") << "10/8, 12/4" << 513 << "Root 0" << false;
-    }
-    void clickedChannelSelectsTheBestDevice()
-    {
-        QFETCH(QString, layout);
-        QFETCH(int, channel);
-        QFETCH(QString, selected);
-        // Root 0 is what the list shows selected before the click.
-        const Rig rig(QStringLiteral("0/0, ") + layout);
         TreeModel model(rig.devices, rig.subDevices);
         MySortFilterProxyModel proxy;
         proxy.setSourceModel(&model);
@@ -197,12 +187,11 @@ private slots:
         DragTreeView view;
         view.setModel(&proxy);
         view.selectionModel()->select(proxy.mapFromSource(model.index(0, 0)), QItemSelectionModel::ClearAndSelect);
-
         QCOMPARE(selectDeviceAtChannel(view, channel), selected != QStringLiteral("Root 0"));
         const QModelIndexList chosen = view.selectionModel()->selectedIndexes();
         QCOMPARE(chosen.size(), 1);
         QCOMPARE(chosen.first().data().toString(), selected);
-        QTEST(view.isExpanded(chosen.first().parent()), "rootExpanded");
+        QCOMPARE(view.isExpanded(chosen.first().parent()), selected.startsWith(QLatin1String("Sub")));
     }
 
     void autoPatchAddressesInListOrder_data()
