@@ -63,49 +63,49 @@ private slots:
     void upgrade_data()
     {
         QTest::addColumn<InterfaceMode>("mode");
+        QTest::addColumn<QStringList>("texts"); // after the file name
+        QTest::addColumn<int>("pageWrites");
         QTest::addColumn<QString>("bootloaderSerial"); // empty: the unit's own
         QTest::addColumn<int>("connectFailures");
-        QTest::addColumn<int>("wornWrites");          // of the second page
-        QTest::addColumn<QByteArray>("file");         // empty: a good upgrade file
-        QTest::addColumn<QStringList>("texts");       // after the file name
-        QTest::addColumn<int>("pageWrites");
+        QTest::addColumn<int>("wornWrites"); // of the second page
+        QTest::addColumn<QByteArray>("file"); // empty: a good upgrade file
+        QTest::addColumn<bool>("otherInBootloader"); // listed first
 
+        const auto row = [](const char *name, InterfaceMode mode, const QStringList &texts, int pageWrites,
+                            const QString &serial = {}, int connectFailures = 0, int worn = 0,
+                            const QByteArray &file = {}, bool other = false) {
+            QTest::newRow(name) << mode << texts << pageWrites << serial << connectFailures << worn << file << other;
+        };
         const auto app = InterfaceMode::Application;
         const auto boot = InterfaceMode::Bootloader;
-        const QStringList fromApplication = QStringList{"ABCDEF1", "Rb604 Boot", "1.03", "Apllication mode", "Reset device",
-                                                        "Bootloader mode", "Disconnect", "Connect", "Serial:ABCDEF1b",
-                                                        "Writting firmware ..."};
+        const QStringList fromApplication{"ABCDEF1", "Rb604 Boot", "1.03", "Apllication mode", "Reset device",
+                                          "Bootloader mode", "Disconnect", "Connect", "Serial:ABCDEF1b",
+                                          "Writting firmware ...", "OK"};
         const QStringList inBootloader = QStringList{"ABCDEF1b"} + bootloaderRun;
         const QStringList ok{"OK"};
-        QTest::newRow("from the application") << app << QString() << 0 << 0 << QByteArray() << fromApplication + ok << 112;
-        QTest::newRow("already in the bootloader") << boot << QString() << 0 << 0 << QByteArray() << inBootloader + ok << 112;
-        QTest::newRow("bootloader serial of the same unit, another digit")
-            << app << "ABCDEF0b" << 0 << 0 << QByteArray() << fromApplication.mid(0, 8) + QStringList{"Serial:ABCDEF0b"}
-                                                              + bootloaderRun.mid(3) + ok << 112;
-        QTest::newRow("bootloader serial of another unit")
-            << app << "ABCDEX1b" << 0 << 0 << QByteArray() << fromApplication.mid(0, 5) + QStringList{"USB timout\nCheck USB cable"}
-            << 0;
-        QTest::newRow("fourth connection attempt works") << boot << QString() << 3 << 0 << QByteArray() << inBootloader + ok << 112;
-        QTest::newRow("all four connection attempts fail") << boot << QString() << 4 << 0 << QByteArray()
-                                                           << QStringList{"USB Timeout\nCheck USB Cable"} << 0;
-        QTest::newRow("worn page mended by the second write") << boot << QString() << 0 << 1 << QByteArray()
-                                                              << inBootloader + ok << 113;
-        QTest::newRow("worn page still wrong after the second write") << boot << QString() << 0 << 2 << QByteArray()
-                                                                      << inBootloader + QStringList{"ERROR"} << 3;
+        row("from the application", app, fromApplication, 112);
+        row("another unit in its bootloader is skipped", app, fromApplication, 112, {}, 0, 0, {}, true);
+        row("already in the bootloader", boot, inBootloader + ok, 112);
+        row("bootloader serial of the same unit, another digit", app,
+            fromApplication.mid(0, 8) + QStringList{"Serial:ABCDEF0b"} + fromApplication.mid(9), 112, "ABCDEF0b");
+        row("bootloader serial of another unit", app,
+            fromApplication.mid(0, 5) + QStringList{"USB timout\nCheck USB cable"}, 0, "ABCDEX1b");
+        row("fourth connection attempt works", boot, inBootloader + ok, 112, {}, 3);
+        row("all four connection attempts fail", boot, {"USB Timeout\nCheck USB Cable"}, 0, {}, 4);
+        row("worn page mended by the second write", boot, inBootloader + ok, 113, {}, 0, 1);
+        row("worn page still wrong after the second write", boot, inBootloader + QStringList{"ERROR"}, 3, {}, 0, 2);
 
         QByteArray image = patternImage();
         scrambleBlock(image.data(), int(image.size()));
         const QString header = "Rb604 Upgrade File Header";
-        QTest::newRow("wrong header") << boot << QString() << 0 << 0 << streamed("Rb604 Upgrade File", "01", image)
-                                      << QStringList{"Wrong file header"} << 0;
-        QTest::newRow("version 02") << boot << QString() << 0 << 0 << streamed(header, "02", image)
-                                    << QStringList{"Wrong file version"} << 0;
-        QTest::newRow("image cut off in the file") << boot << QString() << 0 << 0 << streamed(header, "01", image).left(262209)
-                                                   << QStringList{"Incomplete firmware image"} << 0;
-        QTest::newRow("image longer than the flash") << boot << QString() << 0 << 0 << streamed(header, "01", image + "tail")
-                                                     << QStringList{"ABCDEF1b"} + bootloaderRun + ok << 112;
-        QTest::newRow("image one byte short") << boot << QString() << 0 << 0 << streamed(header, "01", image.left(262143))
-                                              << QStringList{"Incomplete firmware image"} << 0;
+        const auto fileRow = [&row, boot](const char *name, const QByteArray &file, const QStringList &texts) {
+            row(name, boot, texts, texts.size() == 1 ? 0 : 112, {}, 0, 0, file);
+        };
+        fileRow("wrong header", streamed("Rb604 Upgrade File", "01", image), {"Wrong file header"});
+        fileRow("version 02", streamed(header, "02", image), {"Wrong file version"});
+        fileRow("image cut off in the file", streamed(header, "01", image).left(262209), {"Incomplete firmware image"});
+        fileRow("image longer than the flash", streamed(header, "01", image + "tail"), inBootloader + ok);
+        fileRow("image one byte short", streamed(header, "01", image.left(262143)), {"Incomplete firmware image"});
     }
 
     void upgrade()
@@ -116,15 +116,19 @@ private slots:
         QFETCH(int, wornWrites);
         QFETCH(QByteArray, file);
         QFETCH(QStringList, texts);
+        QFETCH(bool, otherInBootloader);
+        SimulatedInterface *other = otherInBootloader ? &addUnit("ZZZZZZ1", InterfaceMode::Bootloader) : nullptr;
         SimulatedInterface &unit = addUnit("ABCDEF1", mode);
         if (!bootloaderSerial.isEmpty())
             unit.setBootloaderSerial(bootloaderSerial);
         unit.memory().wearPage(regionAAddress + 1024, wornWrites);
-        runUpgrade(file.isEmpty() ? m_file : writeTextFile("other.upg", file), 0, connectFailures);
+        runUpgrade(file.isEmpty() ? m_file : writeTextFile("other.upg", file), other ? 1 : 0, connectFailures);
         QCOMPARE(m_texts.mid(1).join(" | "), texts.join(" | "));
         QTEST(requests(3), "pageWrites");
         if (!file.isEmpty() && texts.size() == 1)
             QCOMPARE(m_backend->transferLog().size(), 0);
+        if (other)
+            QCOMPARE(other->memory().read(regionAAddress, 1024), QByteArray(1024, char(0xFF)));
         if (texts.constLast() == "OK") {
             QCOMPARE(m_percents.size(), 113);
             QCOMPARE(m_percents.mid(0, 3), QList<int>({0, 0, 1}));
@@ -142,19 +146,6 @@ private slots:
         }
         if (connectFailures > 0)
             QCOMPARE(requests(255), 4);
-    }
-
-    void otherUnitInBootloaderIsSkipped()
-    {
-        SimulatedInterface &other = addUnit("ZZZZZZ1", InterfaceMode::Bootloader);
-        SimulatedInterface &unit = addUnit("ABCDEF1", InterfaceMode::Application);
-        runUpgrade(m_file, 1);
-        QCOMPARE(m_texts.last(), QString("OK"));
-        QCOMPARE(other.memory().read(regionAAddress, 1024), QByteArray(1024, char(0xFF)));
-        for (const TransferRecord &record : m_backend->transferLog()) {
-            if (record.request == 3)
-                QCOMPARE(record.deviceName, unit.deviceName());
-        }
     }
 
     void dialogStaysOpenUntilTheWorkerEnds()
@@ -222,10 +213,8 @@ private:
 
     int requests(quint8 request) const
     {
-        int count = 0;
-        for (const TransferRecord &record : m_backend->transferLog())
-            count += record.request == request ? 1 : 0;
-        return count;
+        const QList<TransferRecord> log = m_backend->transferLog();
+        return int(std::count_if(log.cbegin(), log.cend(), [request](const TransferRecord &r) { return r.request == request; }));
     }
 
     std::unique_ptr<SimulatedBackend> m_backend;
