@@ -43,21 +43,6 @@ private slots:
     }
     void cleanup() { rig.reset(); }
 
-    void openingTakesControlAndSendsTheKeptLevels()
-    {
-        rig->rdm->dmxLevels()[16] = 200;
-        rig->rdm->dmxLevels()[511] = 7;
-        DMXFaderDialog fader(nullptr, rig->rdm.get(), nullptr);
-        QCOMPARE(rig->requests(), QList<int>({14, 12}));
-        QCOMPARE(rig->sent(14), QStringList {""});
-        QCOMPARE(rig->sent(12),
-            QStringList {"0000" + QString(32, QLatin1Char('0')) + "c8" + QString(494 * 2, QLatin1Char('0')) + "07"});
-        QCOMPARE(rig->interface->firmware().dmxLevels()[16], 200);
-        QCOMPARE(grid(&fader)->verticalHeaderItem(25)->text(), QStringLiteral("500"));
-        QCOMPARE(cell(&fader, 17)->text(), QStringLiteral("200"));
-        QCOMPARE(cell(&fader, 512)->text(), QStringLiteral("7"));
-    }
-
     // The slots shown yellow, then the labels of the faders.
     void deviceFootprint_data()
     {
@@ -198,19 +183,29 @@ private slots:
         QCOMPARE(rig->sent(12), QStringList {sent});
     }
 
-    // Escape or deleting the open dialog ends control once; a lost engine hides the fader, which then sends nothing.
-    void everyWayOutEndsControlOnce_data()
+    // Opening takes control and sends the kept levels. Escape or deleting the open dialog ends control once; a lost
+    // engine hides the fader, which then sends nothing.
+    void openingAndEveryWayOut_data()
     {
         QTest::addColumn<int>("way");
         QTest::addColumn<QList<int>>("requests");
-        QTest::newRow("Escape") << 0 << QList<int> {15};
-        QTest::newRow("dialog deleted while open") << 1 << QList<int> {15};
-        QTest::newRow("engine gone") << 2 << QList<int>();
+        QTest::newRow("Escape") << 0 << QList<int> {14, 12, 15};
+        QTest::newRow("dialog deleted while open") << 1 << QList<int> {14, 12, 15};
+        QTest::newRow("engine gone") << 2 << QList<int> {14, 12};
     }
-    void everyWayOutEndsControlOnce()
+    void openingAndEveryWayOut()
     {
         QFETCH(int, way);
-        auto fader = open();
+        rig->rdm->dmxLevels()[16] = 200;
+        rig->rdm->dmxLevels()[511] = 7;
+        auto fader = std::make_unique<DMXFaderDialog>(nullptr, rig->rdm.get(), nullptr);
+        QCOMPARE(rig->sent(14), QStringList {""});
+        QCOMPARE(rig->sent(12),
+            QStringList {"0000" + QString(32, QLatin1Char('0')) + "c8" + QString(494 * 2, QLatin1Char('0')) + "07"});
+        QCOMPARE(rig->interface->firmware().dmxLevels()[16], 200);
+        QCOMPARE(grid(fader.get())->verticalHeaderItem(25)->text(), QStringLiteral("500"));
+        QCOMPARE(cell(fader.get(), 17)->text(), QStringLiteral("200"));
+        QCOMPARE(cell(fader.get(), 512)->text(), QStringLiteral("7"));
         fader->show();
         if (way == 0)
             QTest::keyClick(fader.get(), Qt::Key_Escape);
