@@ -89,7 +89,7 @@ private slots:
         QVERIFY(bus()->transferLog().isEmpty());
     }
 #else
-    void connectsAtStartAndSendsTheStoredTiming()
+    void connectsAtStartAndEveryConnectionGetsTheStoredTiming()
     {
         QCOMPARE(interfaceEntries(), QStringList({"Refresh", "D:Rb604 RDM/DMX FW:2.14 SN:ABCDEF1"}));
         QCOMPARE(logLines(), QStringList({"Looking for ORV controllers, 1 found.", "Connection succeeded"}));
@@ -109,6 +109,21 @@ private slots:
         openWindow();
         setDmxBreakTime(88);
         QCOMPARE(bus()->interfaceAt(0).firmware().dmxTiming().breakTime, 200u);
+        // A timing dialog opened before a reconnect talks to the new connection.
+        widget<QAction>("actionDMX_Timeout")->trigger();
+        widget<QDialog>("DMX_Dialog")->findChild<QPushButton *>(QStringLiteral("pushButtonCancel"))->click();
+        widget<QPushButton>("pushButtonDisconnect")->click();
+        widget<QMenu>("menuDevices")->actions().last()->trigger();
+        bus()->clearTransferLog();
+        widget<QAction>("actionDMX_Timeout")->trigger();
+        QCOMPARE(window->findChildren<QDialog *>(QStringLiteral("DMX_Dialog")).size(), 1);
+        auto *wait = widget<QDialog>("DMX_Dialog")->findChild<QSpinBox *>(QStringLiteral("spinBoxWait"));
+        const int before = wait->value();
+        wait->setValue(before + 1);
+        widget<QDialog>("DMX_Dialog")->findChild<QPushButton *>(QStringLiteral("pushButtonOk"))->click();
+        QCOMPARE(bus()->interfaceAt(0).firmware().dmxTiming().waitTime, quint32(before + 1));
+        QCOMPARE(logLines().last(), QStringLiteral("DMX Timeouts Changed"));
+        setDmxWaitTime(quint32(before));
     }
 
     void theLogMenuClearsThePanel()
@@ -404,24 +419,6 @@ private slots:
             QCOMPARE(responder(parUid).state().root.identify, on);
             QCOMPARE(identify->isChecked(), on);
         }
-    }
-
-    void timingDialogsUseTheCurrentConnection()
-    {
-        widget<QAction>("actionDMX_Timeout")->trigger();
-        widget<QDialog>("DMX_Dialog")->findChild<QPushButton *>(QStringLiteral("pushButtonCancel"))->click();
-        widget<QPushButton>("pushButtonDisconnect")->click();
-        widget<QMenu>("menuDevices")->actions().last()->trigger();
-        bus()->clearTransferLog();
-        widget<QAction>("actionDMX_Timeout")->trigger();
-        QCOMPARE(window->findChildren<QDialog *>(QStringLiteral("DMX_Dialog")).size(), 1);
-        auto *wait = widget<QDialog>("DMX_Dialog")->findChild<QSpinBox *>(QStringLiteral("spinBoxWait"));
-        const int before = wait->value();
-        wait->setValue(before + 1);
-        widget<QDialog>("DMX_Dialog")->findChild<QPushButton *>(QStringLiteral("pushButtonOk"))->click();
-        QCOMPARE(bus()->interfaceAt(0).firmware().dmxTiming().waitTime, quint32(before + 1));
-        QCOMPARE(logLines().last(), QStringLiteral("DMX Timeouts Changed"));
-        setDmxWaitTime(quint32(before));
     }
 
     void noTextIsCutOff_data()

@@ -58,7 +58,7 @@ private slots:
     }
     void cleanup() { window.reset(); }
 
-    void powerMonitorSensorsWithPrefixesAndUnits()
+    void powerMonitorSensorsAndTheirAutoRefresh()
     {
         show("Voltaris PowerWatch 3", sensorsTab());
         QComboBox *sensors = widget<QComboBox>("comboBoxSensors");
@@ -76,6 +76,35 @@ private slots:
         // Counters the device does not list read as such; the others are read.
         QCOMPARE(text("lineEditDeviceHours"), QStringLiteral("8712"));
         QCOMPARE(text("lineEditLampHours"), QStringLiteral("Not supported"));
+
+        // Auto refresh runs only while the tab is shown.
+        auto *timer = widget<QTimer>("sensorAutoRefreshTimer");
+        QVERIFY(!timer->isActive());
+        QCOMPARE(widget<QSpinBox>("spinBoxAutoRefreshInterval")->value(), 5);
+        widget<QCheckBox>("checkBoxAutoRefresh")->setChecked(true);
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 5000);
+        // One step past either end of the interval holds that end.
+        widget<QSpinBox>("spinBoxAutoRefreshInterval")->setValue(0);
+        QCOMPARE(timer->interval(), 1000);
+        widget<QSpinBox>("spinBoxAutoRefreshInterval")->setValue(3601);
+        QCOMPARE(timer->interval(), 3600000);
+
+        bus()->clearTransferLog();
+        QVERIFY(QMetaObject::invokeMethod(window.get(), "slotAutoRefreshSensors"));
+        QCOMPARE(sensorValueRequests(), QStringList({"200201 00", "200201 01", "200201 02", "200201 03", "200201 04"}));
+        QCOMPARE(chart()->values()->count(), 1);
+
+        widget<QTabWidget>("tabWidget")->setCurrentWidget(parametersTab());
+        QVERIFY(!timer->isActive());
+        bus()->clearTransferLog();
+        QVERIFY(QMetaObject::invokeMethod(window.get(), "slotAutoRefreshSensors"));
+        QCOMPARE(sensorValueRequests(), QStringList());
+        widget<QTabWidget>("tabWidget")->setCurrentWidget(sensorsTab());
+        QVERIFY(timer->isActive());
+
+        widget<QPushButton>("pushButtonDisconnect")->click();
+        QVERIFY(!timer->isActive());
     }
 
     void deviceWithoutSensors()
@@ -139,38 +168,6 @@ private slots:
         QCOMPARE(chart()->values()->count(), 1);
     }
 
-    void autoRefreshRunsOnlyWhileTheTabIsShown()
-    {
-        show("Voltaris PowerWatch 3", sensorsTab());
-        auto *timer = widget<QTimer>("sensorAutoRefreshTimer");
-        QVERIFY(!timer->isActive());
-        QCOMPARE(widget<QSpinBox>("spinBoxAutoRefreshInterval")->value(), 5);
-        widget<QCheckBox>("checkBoxAutoRefresh")->setChecked(true);
-        QVERIFY(timer->isActive());
-        QCOMPARE(timer->interval(), 5000);
-        // One step past either end of the interval holds that end.
-        widget<QSpinBox>("spinBoxAutoRefreshInterval")->setValue(0);
-        QCOMPARE(timer->interval(), 1000);
-        widget<QSpinBox>("spinBoxAutoRefreshInterval")->setValue(3601);
-        QCOMPARE(timer->interval(), 3600000);
-
-        bus()->clearTransferLog();
-        QVERIFY(QMetaObject::invokeMethod(window.get(), "slotAutoRefreshSensors"));
-        QCOMPARE(sensorValueRequests(), QStringList({"200201 00", "200201 01", "200201 02", "200201 03", "200201 04"}));
-        QCOMPARE(chart()->values()->count(), 1);
-
-        widget<QTabWidget>("tabWidget")->setCurrentWidget(parametersTab());
-        QVERIFY(!timer->isActive());
-        bus()->clearTransferLog();
-        QVERIFY(QMetaObject::invokeMethod(window.get(), "slotAutoRefreshSensors"));
-        QCOMPARE(sensorValueRequests(), QStringList());
-        widget<QTabWidget>("tabWidget")->setCurrentWidget(sensorsTab());
-        QVERIFY(timer->isActive());
-
-        widget<QPushButton>("pushButtonDisconnect")->click();
-        QVERIFY(!timer->isActive());
-    }
-
     void exportWritesTheHistory()
     {
         show("Lumora Spot 300", sensorsTab());
@@ -232,7 +229,7 @@ private slots:
         QTEST(widget<QTextEdit>("textEditPIDDescription")->toPlainText(), "description");
     }
 
-    void parametersListedBlackFirstThenBlue()
+    void parametersListedBlackFirstThenBlueWithTheirDialogs()
     {
         show("Lumora Par 7 RGBW", parametersTab());
         QList<quint16> black;
@@ -249,11 +246,7 @@ private slots:
         QVERIFY(std::is_sorted(blue.begin(), blue.end()));
         const QString html = widget<QTextEdit>("textEditParameters")->toHtml();
         QVERIFY(html.indexOf(QStringLiteral("DMX_START_ADDRESS")) < html.indexOf(QStringLiteral("Fan mode")));
-    }
-
-    void requestButtonsOpenTheDialog()
-    {
-        show("Lumora Par 7 RGBW", parametersTab());
+        // The request buttons open the parameter dialog.
         selectParameter(0x8001);
         widget<QPushButton>("pushButtonRDMGet")->click();
         QPointer<GetSetDialog> dialog = window->findChild<GetSetDialog *>();
