@@ -38,33 +38,47 @@ private slots:
     }
     void cleanup() { rig.reset(); }
 
-    // Every stored timing starts at 7, a value no preset has, so a preset that reached the store would show.
-    void presetsAndCancelLeaveTheStore_data()
+    // A preset button, or a value one step past a limit, which the box holds at the limit: the limit itself is
+    // accepted and the step refused. Every stored timing starts at 7, a value no preset has, so a preset or a value
+    // that reached the store on Cancel would show.
+    void presetsLimitsAndCancel_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("box");
-        QTest::addColumn<int>("value");
-        QTest::newRow("strict get response, not its default") << "RDM" << "pushButtonStrictGR" << "spinBoxGR" << 2800;
-        QTest::newRow("default missing response is not the first-start 3000") << "RDM" << "pushButtonDefaultMRAP"
-                                                                              << "spinBoxMRAP" << 200;
-        QTest::newRow("strict wait") << "DMX" << "pushButtonStrictWait" << "spinBoxWait" << 100;
-        QTest::newRow("default discovery limit") << "USB" << "pushButtonDefaultDiscovery"
-                                                 << "spinBoxDiscovery" << 150000;
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("strict get response, not its default") << "RDM" << "spinBoxGR" << "pushButtonStrictGR" << 2800;
+        QTest::newRow("default missing response is not the first-start 3000")
+            << "RDM" << "spinBoxMRAP" << "pushButtonDefaultMRAP" << 200;
+        QTest::newRow("strict wait") << "DMX" << "spinBoxWait" << "pushButtonStrictWait" << 100;
+        QTest::newRow("default discovery limit")
+            << "USB" << "spinBoxDiscovery" << "pushButtonDefaultDiscovery" << 150000;
+        QTest::newRow("break below 0") << "DMX" << "spinBoxBreak" << "-1" << 0;
+        QTest::newRow("wait above 1000000") << "DMX" << "spinBoxWait" << "1000001" << 1000000;
+        QTest::newRow("discovery response below 1") << "RDM" << "spinBoxDR" << "0" << 1;
+        QTest::newRow("get response above 1000000") << "RDM" << "spinBoxGR" << "1000001" << 1000000;
+        QTest::newRow("packet length above 2000000") << "RDM" << "spinBoxLength" << "2000001" << 2000000;
+        QTest::newRow("standard limit below 1") << "USB" << "spinBoxStandard" << "0" << 1;
+        QTest::newRow("discovery limit above 1000000") << "USB" << "spinBoxDiscovery" << "1000001" << 1000000;
     }
-    void presetsAndCancelLeaveTheStore()
+    void presetsLimitsAndCancel()
     {
         QFETCH(QString, kind);
-        QFETCH(QString, button);
         QFETCH(QString, box);
+        QFETCH(QString, input);
         QSettings settings;
         const QStringList timings = settings.allKeys().filter(QLatin1String("Timeout/"));
         for (const QString &key : timings)
             settings.setValue(key, 7);
         const auto dialog = make(kind);
         dialog->show();
-        click(dialog.get(), button);
-        QTEST(spinBox(dialog.get(), box)->value(), "value");
+        bool isNumber = false;
+        const int entered = input.toInt(&isNumber);
+        if (isNumber)
+            spinBox(dialog.get(), box)->setValue(entered);
+        else
+            click(dialog.get(), input);
+        QTEST(spinBox(dialog.get(), box)->value(), "shown");
         click(dialog.get(), QStringLiteral("pushButtonCancel"));
         QVERIFY(dialog->isHidden());
         for (const QString &key : timings)
@@ -73,31 +87,6 @@ private slots:
         dialog->show();
         QCOMPARE(spinBox(dialog.get(), box)->value(), 7);
         QVERIFY(rig->backend.transferLog().isEmpty());
-    }
-
-    // One step past a limit holds the limit, so the limit itself is accepted and the step refused.
-    void ranges_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<int>("entered");
-        QTest::addColumn<int>("held");
-        QTest::newRow("break below 0") << "DMX" << "spinBoxBreak" << -1 << 0;
-        QTest::newRow("wait above 1000000") << "DMX" << "spinBoxWait" << 1000001 << 1000000;
-        QTest::newRow("discovery response below 1") << "RDM" << "spinBoxDR" << 0 << 1;
-        QTest::newRow("get response above 1000000") << "RDM" << "spinBoxGR" << 1000001 << 1000000;
-        QTest::newRow("packet length above 2000000") << "RDM" << "spinBoxLength" << 2000001 << 2000000;
-        QTest::newRow("standard limit below 1") << "USB" << "spinBoxStandard" << 0 << 1;
-        QTest::newRow("discovery limit above 1000000") << "USB" << "spinBoxDiscovery" << 1000001 << 1000000;
-    }
-    void ranges()
-    {
-        QFETCH(QString, kind);
-        QFETCH(QString, box);
-        QFETCH(int, entered);
-        const auto dialog = make(kind);
-        spinBox(dialog.get(), box)->setValue(entered);
-        QTEST(spinBox(dialog.get(), box)->value(), "held");
     }
 
     // Each box gets its position plus one, so every value differs from its default and from the others. A failed
