@@ -88,10 +88,6 @@ private:
     {
         return write(QStringLiteral("scenario.json"), QJsonDocument(QJsonObject{{QStringLiteral("interfaces"), interfaces}}).toJson());
     }
-    QString writeReport(const QJsonArray &devices)
-    {
-        return write(QStringLiteral("report.json"), QJsonDocument(QJsonObject{{QStringLiteral("devices"), devices}}).toJson());
-    }
 
     QTemporaryDir m_scratch;
     int m_written = 0;
@@ -113,22 +109,17 @@ private slots:
         QTest::addColumn<QStringList>("out");    // the lines of the standard output; "..." when it is not checked
         QTest::addColumn<QStringList>("errors"); // each must begin a line of the error output, none: no error output
 
-        const auto unit = [](const char *serial, const char *model, const char *firmware) {
-            return QJsonObject{{QStringLiteral("serial"), serial}, {QStringLiteral("model"), model},
-                               {QStringLiteral("firmware"), firmware}};
-        };
-        const auto device = [](const char *uid, int start, const char *label) {
-            return QJsonObject{{QStringLiteral("uid"), uid}, {QStringLiteral("subDevice"), 0},
-                               {QStringLiteral("dmxStartAddress"), start}, {QStringLiteral("dmxFootprint"), 4},
-                               {QStringLiteral("deviceLabel"), label}};
-        };
-        const QString before = writeReport({device("0001:00000001", 1, "Wash"), device("0001:00000002", 5, "Spot")});
-        const QString after = writeReport({device("0001:00000001", 2, "Wash"), device("0001:00000002", 5, "Spot")});
+        const QByteArray report = R"({"devices": [{"uid": "0001:00000001", "subDevice": 0, "dmxStartAddress": %1,
+                                                    "dmxFootprint": 4, "deviceLabel": "Wash"}]})";
+        const QString before = write(QStringLiteral("before.json"), QString::fromLatin1(report).arg(1).toLatin1());
+        const QString after = write(QStringLiteral("after.json"), QString::fromLatin1(report).arg(2).toLatin1());
         const QJsonObject silent{{QStringLiteral("uid"), QStringLiteral("4F52:0000D0D0")},
                                  {QStringLiteral("behaviour"), QJsonObject{{QStringLiteral("silent"), true}}}};
 
         QTest::newRow("list in enumeration order")
-            << writeScenario({unit("ABCDEF1", "Rb604 RDM/DMX", "2.14"), unit("XYZ0042", "Rb604 Touring", "3.01")})
+            << write(QStringLiteral("units.json"),
+                     R"({"interfaces": [{"serial": "ABCDEF1", "model": "Rb604 RDM/DMX", "firmware": "2.14"},
+                                        {"serial": "XYZ0042", "model": "Rb604 Touring", "firmware": "3.01"}]})")
             << QStringList{"list"} << 0
             << QStringList{"0: D:Rb604 RDM/DMX FW:2.14 SN:ABCDEF1", "1: D:Rb604 Touring FW:3.01 SN:XYZ0042"} << QStringList();
         QTest::newRow("discover") << workshopScenario << QStringList{"discover"} << 0
