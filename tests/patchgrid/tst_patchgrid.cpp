@@ -100,13 +100,6 @@ class TestPatchGrid : public QObject, public WindowRig
 {
     Q_OBJECT
 
-    QTableWidget *openOnDemo()
-    {
-        openWindow();
-        fullDiscovery();
-        bus()->clearTransferLog();
-        return widget<QTableWidget>("tableWidgetGrid");
-    }
     QPoint cellCentre(int channel) const
     {
         const QTableWidget *shown = widget<QTableWidget>("tableWidgetGrid");
@@ -239,53 +232,32 @@ private slots:
         QTEST(starts.join(QLatin1Char(' ')), "stored");
     }
 
-    // The spot starts at 9 with 16 channels and the strobe at 310, so a refusal that reset the address would show.
-    void droppingInTheWindowMovesTheSelectedDevice_data()
+    // On the demo rig, in turn: drops, a click and the auto patch. The spot starts at 9 with 16 channels and the
+    // strobe at 310, so a refusal that reset an address would show.
+    void dropsClickAndAutoPatchInTheWindow()
     {
-        QTest::addColumn<QString>("device");
-        QTest::addColumn<int>("channel");
-        QTest::addColumn<QString>("sent");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("last channels the spot fits on") << "Lumora Spot 300" << 497 << "20001:0=01f1" << 497 << "";
-        QTest::newRow("one channel too far") << "Lumora Spot 300" << 498 << "" << 9
-                                             << "Not enough channels for this personality";
-        QTest::newRow("blank last cell") << "Lumora Spot 300" << 513 << "" << 9 << "";
-        // The device's own answer decides what is shown.
-        QTest::newRow("write-protected device is read back") << "Lumora Strobe 1500" << 20 << "40001:0=0014" << 310
-                                                             << "";
-    }
-    void droppingInTheWindowMovesTheSelectedDevice()
-    {
-        QFETCH(int, channel);
-        QFETCH(QString, sent);
-        QFETCH(int, start);
-        QTableWidget *shown = openOnDemo();
-        QFETCH(QString, device);
-        QVERIFY(selectDevice(device));
-        const int before = shownStart();
-        bus()->clearTransferLog();
+        openWindow();
+        fullDiscovery();
+        QTableWidget *shown = widget<QTableWidget>("tableWidgetGrid");
         QStringList boxes;
         const std::unique_ptr<QTimer> closer = closeMessageBoxes(&boxes);
-        dropOn(channel);
-        QTEST(boxes.join(QLatin1Char('|')), "message");
-        QCOMPARE(startAddressSets(*bus()), sent);
-        QCOMPARE(shownStart(), start);
-        // The responder holds what it was sent: the read-back put it into the view.
-        const QString cells = start == before ? QStringLiteral("%1G").arg(start)
-                                              : QStringLiteral("%1G %2w").arg(start).arg(before);
-        QCOMPARE(colours(shown, cells), cells);
-        // The demo rig lives as long as the process: the device goes back for the next test.
-        if (start != before) {
-            dropOn(before);
-            QCOMPARE(shownStart(), before);
-        }
-    }
+        // The SETs sent, the start shown with the colour of its cell, and the messages.
+        const auto drop = [&](const char *device, int channel) {
+            bus()->clearTransferLog();
+            boxes.clear();
+            if (selectDevice(QString::fromLatin1(device)))
+                dropOn(channel);
+            const QString start = colours(shown, QString::number(shownStart()) + QLatin1Char('?'));
+            return QStringLiteral("%1 | %2 | %3").arg(startAddressSets(*bus()), start, boxes.join(QLatin1Char('|')));
+        };
+        QCOMPARE(drop("Lumora Spot 300", 498), QStringLiteral(" | 9G | Not enough channels for this personality"));
+        QCOMPARE(drop("Lumora Spot 300", 513), QStringLiteral(" | 9G | "));
+        // The device's own answer decides what is shown: the write-protected strobe is read back.
+        QCOMPARE(drop("Lumora Strobe 1500", 20), QStringLiteral("40001:0=0014 | 310G | "));
+        QCOMPARE(drop("Lumora Spot 300", 497), QStringLiteral("20001:0=01f1 | 497G | "));
+        QCOMPARE(colours(shown, QStringLiteral("9w 496w 512G")), QStringLiteral("9w 496w 512G"));
 
-    // The nearest-device rules are checked above; here the click reaches the list, the overview and the grid.
-    void clickAndAutoPatchInTheWindow()
-    {
-        QTableWidget *shown = openOnDemo();
+        // The nearest-device rules are checked above; here the click reaches the list, the overview and the grid.
         QTest::mouseClick(shown->viewport(), Qt::LeftButton, {}, cellCentre(205));
         const QModelIndexList rows = deviceList()->selectionModel()->selectedIndexes();
         QCOMPARE(rows.size(), 1);
@@ -295,10 +267,11 @@ private slots:
         // The silent seventh module leaves its rack's channel 206 green.
         QCOMPARE(colours(shown, QStringLiteral("1g 204b 205B 206g")), QStringLiteral("1g 204b 205B 206g"));
 
+        bus()->clearTransferLog();
         widget<QPushButton>("pushButtonAutoPatch")->click();
         // Discovery lists by UID: the par, the spot, then the write-protected strobe that ends the run.
         QCOMPARE(startAddressSets(*bus()), QStringLiteral("10001:0=0001 20001:0=0009 40001:0=0019"));
-        const QString expected = QStringLiteral("1g 8g 9g 24g 25w 310g 313g 314w");
+        const QString expected = QStringLiteral("1g 8g 9g 24g 25w 310g 313g 314w 497w");
         QCOMPARE(colours(shown, expected), expected);
     }
 };

@@ -80,14 +80,14 @@ class TestRdm : public QObject
 
     struct Rig
     {
-        Rig() : line(&backend.addInterface(QStringLiteral("ABCDEF1")).line()), usb(&backend)
+        Rig() : usb(&backend)
         {
+            backend.addInterface(QStringLiteral("ABCDEF1"));
             usb.collectDevices();
             rdm.setClock(&clock);
             rdm.setDiscoveryProgress(&progress);
         }
         RecordOverrideBackend backend;
-        SimulatedLine *line;
         UsbDevice usb;
         LogPanel panel;
         RDM rdm{&usb, &panel};
@@ -103,14 +103,11 @@ class TestRdm : public QObject
             line.remove(0, 11); // " hh:mm:ss: "
         return lines;
     }
-    QList<QByteArray> sent(quint8 request) const
+    int sent(quint8 request) const
     {
-        QList<QByteArray> data;
-        for (const TransferRecord &transfer : rig->backend.transferLog()) {
-            if (transfer.request == request)
-                data.append(transfer.data);
-        }
-        return data;
+        const QList<TransferRecord> log = rig->backend.transferLog();
+        const auto ofRequest = [request](const TransferRecord &transfer) { return transfer.request == request; };
+        return int(std::count_if(log.cbegin(), log.cend(), ofRequest));
     }
 
 private slots:
@@ -254,7 +251,7 @@ private slots:
         const int result = kind == 'S' ? rdm.rdmSet(destination, 0x00F0, quint8(pdl), bytes, subDevice)
             : kind == 'Q'              ? rdm.quietGet(destination, 0x00F0, quint8(pdl), bytes, subDevice)
                                        : rdm.rdmGet(destination, 0x00F0, quint8(pdl), bytes, subDevice);
-        QString summary = QStringLiteral("%1, %2 sent, %3 read, %4 bytes").arg(result).arg(sent(9).size())
+        QString summary = QStringLiteral("%1, %2 sent, %3 read, %4 bytes").arg(result).arg(sent(9))
                               .arg(rig->backend.recordReads).arg(rdm.responseLength());
         if (rdm.isAckResponse())
             summary += QStringLiteral(", ACK");
@@ -268,25 +265,23 @@ private slots:
         QTest::addColumn<bool>("full");
         QTest::addColumn<int>("failingTransfer");
         QTest::addColumn<QByteArray>("answer");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QList<quint64>>("uids");
-        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QStringList>("outcome"); // result and the UIDs found; then the log
         const QString full = QStringLiteral("Full Discovery request sent. Waiting for response...");
         const QString additional = QStringLiteral("Additional Discovery request sent. Waiting for response...");
         const QString success = QStringLiteral("Discovery successful");
         const QByteArray two = QByteArray::fromHex("123456789abc" "7a7000000001");
-        QTest::newRow("full: one") << true << 0 << record(1, two.left(6)) << 0 << QList<quint64>{uid}
-                                   << QStringList{full, success, "Number of devices found: 1"};
-        QTest::newRow("additional: nobody") << false << 0 << record(1, {}) << 0 << QList<quint64>{}
-                                            << QStringList{additional, success, "Number of devices found: 0"};
+        QTest::newRow("full: one") << true << 0 << record(1, two.left(6))
+                                   << QStringList{"0: 123456789abc", full, success, "Number of devices found: 1"};
+        QTest::newRow("additional: nobody") << false << 0 << record(1, {})
+                                            << QStringList{"0:", additional, success, "Number of devices found: 0"};
         QTest::newRow("additional: 13 bytes give two")
-            << false << 0 << record(1, two + '\xFF') << 0 << QList<quint64>{uid, 0x7A7000000001}
-            << QStringList{additional, success, "Number of devices found: 2"};
-        QTest::newRow("full: start fails") << true << 1 << QByteArray() << -1 << QList<quint64>{}
-                                           << QStringList{"Discovery error!", "Number of devices found: 0"};
+            << false << 0 << record(1, two + '\xFF')
+            << QStringList{"0: 123456789abc 7a7000000001", additional, success, "Number of devices found: 2"};
+        QTest::newRow("full: start fails") << true << 1 << QByteArray()
+                                           << QStringList{"-1:", "Discovery error!", "Number of devices found: 0"};
         QTest::newRow("additional: oversized record")
-            << false << 0 << record(1, QByteArray(600, '\x01')) << -2 << QList<quint64>{}
-            << QStringList{additional, "Response record refused: 600 data bytes announced, at most 509 fit",
+            << false << 0 << record(1, QByteArray(600, '\x01'))
+            << QStringList{"-2:", additional, "Response record refused: 600 data bytes announced, at most 509 fit",
                            "Response data not received. USB error", "Number of devices found: 0"};
     }
     void discovery()
@@ -294,19 +289,20 @@ private slots:
         QFETCH(bool, full);
         QFETCH(int, failingTransfer);
         QFETCH(QByteArray, answer);
-        QFETCH(int, result);
         setUsbDiscoveryTimeout(120000);
         setUsbStandardTimeout(4000);
         if (failingTransfer)
             rig->backend.interfaceAt(0).faults().failTransfer(failingTransfer, UsbResult::Stall);
         rig->backend.setRecord(answer);
-        QCOMPARE(full ? rig->rdm.fullDiscovery(nullptr) : rig->rdm.additionalDiscovery(), result);
+        const int result = full ? rig->rdm.fullDiscovery(nullptr) : rig->rdm.additionalDiscovery();
         QList<quint64> found{1, 2};
         rig->rdm.discoveredUids(&found);
-        QTEST(found, "uids");
-        QTEST(logLines(), "log");
+        QString summary = QString::number(result) + QLatin1Char(':');
+        for (quint64 each : found)
+            summary += QStringLiteral(" %1").arg(each, 12, 16, QLatin1Char('0'));
+        QTEST(QStringList{summary} + logLines(), "outcome");
 
-        QCOMPARE(sent(full ? 7 : 8).size(), 1);
+        QCOMPARE(sent(full ? 7 : 8), 1);
         QCOMPARE(rig->usb.timeout(), 4000);
         // The start and the read travel under the discovery limit.
         QVERIFY(!rig->backend.timeouts.isEmpty());
@@ -335,34 +331,32 @@ private slots:
             ResponderState state;
             // Spread over the UID space so the search branches everywhere.
             state.uid = 0x7FF100000000ULL + quint64(i) * 0x00A3D70AULL + 1;
-            rig->line->addResponder(std::make_shared<SimulatedResponder>(state));
+            rig->backend.interfaceAt(0).line().addResponder(std::make_shared<SimulatedResponder>(state));
             expected.append(state.uid);
         }
         QList<quint64> found;
         QCOMPARE(discoverLine(rig->rdm, DiscoveryRun::Full, nullptr, &found), 0);
-        QCOMPARE(sent(7).size(), 1);
-        QTEST(int(sent(8).size()), "additionalRounds");
+        QCOMPARE(sent(7), 1);
+        QTEST(sent(8), "additionalRounds");
         std::sort(found.begin(), found.end());
         QCOMPARE(found, expected);
         QCOMPARE(logLines().constLast(), QStringLiteral("Number of devices found: %1").arg(responders));
     }
 
-    // The messages of `lines`, or of the panel's text view once the event loop has run.
-    static QStringList messages(const QStringList &lines)
+    // The messages of the panel's lines, or of its text view once the event loop has run.
+    static QStringList messages(const LogPanel &panel, bool laidOut = false)
     {
-        QStringList texts;
-        for (const QString &line : lines)
-            texts << line.section(QStringLiteral(": "), 1);
-        return texts;
-    }
-    static QStringList laidOut(const LogPanel &panel)
-    {
-        QCoreApplication::sendPostedEvents();
-        QStringList lines;
-        for (QTextBlock block = panel.document()->firstBlock(); block.isValid() && !panel.document()->isEmpty();
-             block = block.next())
-            lines << block.text();
-        return messages(lines);
+        QStringList lines = panel.lines();
+        if (laidOut) {
+            QCoreApplication::sendPostedEvents();
+            lines.clear();
+            for (QTextBlock block = panel.document()->firstBlock(); block.isValid() && !panel.document()->isEmpty();
+                 block = block.next())
+                lines << block.text();
+        }
+        for (QString &line : lines)
+            line = line.section(QStringLiteral(": "), 1);
+        return lines;
     }
 
     void theLogPanelKeepsTheNewestLines_data()
@@ -383,12 +377,12 @@ private slots:
         };
         for (int line = 1; line <= logPanelLineLimit; ++line)
             panel.appendLine(QStringLiteral("line %1").arg(line));
-        QCOMPARE(summary(messages(panel.lines())), QStringLiteral("10000 lines, line 1 to line 10000"));
-        QCOMPARE(laidOut(panel).size(), shown ? logPanelLineLimit : 0);
+        QCOMPARE(summary(messages(panel)), QStringLiteral("10000 lines, line 1 to line 10000"));
+        QCOMPARE(messages(panel, true).size(), shown ? logPanelLineLimit : 0);
         panel.appendLine(QStringLiteral("line 10001"));
-        QCOMPARE(summary(messages(panel.lines())), QStringLiteral("10000 lines, line 2 to line 10001"));
+        QCOMPARE(summary(messages(panel)), QStringLiteral("10000 lines, line 2 to line 10001"));
         panel.show();
-        QCOMPARE(summary(laidOut(panel)), QStringLiteral("10000 lines, line 2 to line 10001"));
+        QCOMPARE(summary(messages(panel, true)), QStringLiteral("10000 lines, line 2 to line 10001"));
     }
 
     void markupInALogLineIsShownAsText()
@@ -396,10 +390,10 @@ private slots:
         LogPanel panel;
         panel.show();
         panel.appendLine(QStringLiteral("<b>Dimmer</b> &amp; AC <= 50V\nnext"));
-        laidOut(panel);
+        messages(panel, true);
         panel.appendHtmlLine(QStringLiteral("Label: A &amp; B<br>C"));
         const QString lineBreak(QChar::LineSeparator);
-        QCOMPARE(laidOut(panel), QStringList({QStringLiteral("<b>Dimmer</b> &amp; AC <= 50V") + lineBreak
+        QCOMPARE(messages(panel, true), QStringList({QStringLiteral("<b>Dimmer</b> &amp; AC <= 50V") + lineBreak
                                                   + QStringLiteral("next"),
                                               QStringLiteral("Label: A & B") + lineBreak + QStringLiteral("C")}));
     }
