@@ -116,7 +116,6 @@ private slots:
         QTest::addColumn<int>("direction");
         QTest::addColumn<QString>("devicesInOrder");
         QTest::addColumn<bool>("subDevicesReversed");
-        QTest::newRow("default ascending") << 0 << 0 << "0 1 2 3 4 5 6 7" << false;
         QTest::newRow("default descending keeps discovery order") << 0 << 1 << "0 1 2 3 4 5 6 7" << false;
         QTest::newRow("name ascending") << 1 << 0 << "0 6 7 1 5 3 4 2" << false;
         QTest::newRow("name descending keeps equal names in order") << 1 << 1 << "2 4 3 5 1 6 7 0" << false;

@@ -18,10 +18,11 @@ namespace {
 
 constexpr quint64 ParUid = 0x7FF100000001ULL;
 
-QByteArray request(quint8 commandClass, quint16 pid, quint64 destination = ParUid, const QByteArray &data = {})
+// A request from the controller to the responder at ParUid.
+QByteArray request(quint8 commandClass, quint16 pid, const QByteArray &data = {})
 {
     LinePacket packet;
-    packet.destination = destination;
+    packet.destination = ParUid;
     packet.source = Rdm::ControllerUid;
     packet.portOrResponseType = 1;
     packet.commandClass = commandClass;
@@ -143,7 +144,7 @@ private slots:
         behaving("unknown command class", R"({"wrongCommandClass": true})", "2 080000");
         const QByteArray par = R"("personalities": [{"footprint": 3}], "startAddress": 10)";
         QTest::newRow("NACK out of range") << par << Damage()
-                                           << request(Rdm::CommandClass::Set, 0x00F0, ParUid, QByteArray(2, '\0'))
+                                           << request(Rdm::CommandClass::Set, 0x00F0, QByteArray(2, '\0'))
                                            << QByteArray("2 060006") << 1;
         QTest::newRow("ACK") << par << Damage() << request(Rdm::CommandClass::Get, 0x00F0) << QByteArray("1 000a") << 1;
         damaged("answer that is not RDM", [](const QByteArray &) { return DiscoveryAnswer::encode(ParUid); },
