@@ -193,7 +193,7 @@ private slots:
             QCOMPARE(rows(rootRow(7)).at(2), QStringLiteral("DMX Start: 112"));
     }
 
-    // A transfer fails: the window reconnects once, not while it is still busy, and says how it went.
+    // A transfer fails: the window reconnects once, never while a modal dialog is open, and says how it went.
     void aLostLinkReconnectsOnce_data()
     {
         QTest::addColumn<int>("fault");
