@@ -7,6 +7,8 @@
 #include "rdm/standardparameters.h"
 #include "rdm/uidtext.h"
 
+#include <limits>
+
 namespace {
 
 bool onlyOf(const QString &text, const char *allowed)
@@ -35,17 +37,17 @@ void checkValueReaders(const QString &text)
         requireThat(named || (onlyOf(digits, hexadecimalDigits) && digits.toUInt(nullptr, 16) == *pid),
             "an accepted PID is its name or its hexadecimal number", text);
     }
-    for (const SubDeviceRange range : {SubDeviceRange::Single, SubDeviceRange::SingleOrAll}) {
-        if (const std::optional<quint16> subDevice = parseSubDevice(text, range))
-            requireThat(onlyOf(text, decimalDigits) && text.toInt() == *subDevice
-                    && (*subDevice <= 512 || (range == SubDeviceRange::SingleOrAll && *subDevice == allSubDevices)),
-                "an accepted sub-device is its decimal number, in range", text);
-    }
-    if (const std::optional<int> index = parseInterfaceIndex(text))
-        requireThat(
-            onlyOf(text, decimalDigits) && text.toInt() == *index, "an accepted index is its decimal number", text);
-    if (const std::optional<int> count = parseCount(text))
-        requireThat(onlyOf(text, decimalDigits) && *count >= 1, "an accepted count is a decimal number from 1", text);
+    // The decimal readers: an accepted value is its decimal number, in range.
+    const auto decimal = [&text](std::optional<int> value, int least, int most, const char *property) {
+        if (value)
+            requireThat(onlyOf(text, decimalDigits) && text.toInt() == *value && *value >= least && *value <= most,
+                property, text);
+    };
+    decimal(parseSubDevice(text, SubDeviceRange::Single), 0, 512, "an accepted sub-device is in range");
+    const std::optional<quint16> orAll = parseSubDevice(text, SubDeviceRange::SingleOrAll);
+    decimal(orAll, 0, orAll == allSubDevices ? allSubDevices : 512, "an accepted sub-device or all is in range");
+    decimal(parseInterfaceIndex(text), 0, std::numeric_limits<int>::max(), "an accepted index is its number");
+    decimal(parseCount(text), 1, std::numeric_limits<int>::max(), "an accepted count is a number from 1");
     if (const std::optional<int> interval = parseIntervalSeconds(text))
         requireThat(onlyOf(text, "0123456789.") && *interval >= 0 && *interval <= 86400 * 1000,
             "an accepted interval is decimal seconds, in range", text);

@@ -1,6 +1,5 @@
 // Fuzzes what the USB bus tells the link: the device list, opening and claiming, the serial-number
 // descriptor, the information block and the identifier answer, through listing and connecting.
-#include "fuzzbackend.h"
 #include "fuzztarget.h"
 
 #include "usb/bytereader.h"
@@ -24,26 +23,21 @@ public:
         : m_script(script)
     { }
 
-    // What the last identifier request answered: its bytes, or empty when it failed.
-    QByteArray lastIdentifier() const { return m_lastIdentifier; }
-    bool lastTransferFailed() const { return m_lastResult < 0; }
+    // What the last identifier request answered (empty when it failed), and the last transfer's result.
+    QByteArray lastIdentifier;
+    int lastResult = 0;
 
     QList<UsbDeviceEntry> devices() override
     {
         QList<UsbDeviceEntry> entries;
         const int count = m_script.u8() % (mostDevices + 1);
         for (int i = 0; i < count; ++i) {
-            UsbDeviceEntry entry;
-            entry.busName = QStringLiteral("00%1").arg(m_script.u8() % 3 + 1);
-            entry.deviceName = QStringLiteral("%1").arg(i + 2, 3, 10, QLatin1Char('0'));
-            // Mostly the interface, sometimes another product.
+            const QString bus = QStringLiteral("00%1").arg(m_script.u8() % 3 + 1);
+            // Mostly the interface, sometimes another product; a braced list reads its fields in order.
             const bool ours = m_script.u8() % 4 != 0;
-            entry.idVendor = ours ? interfaceVendorId : m_script.u16();
-            entry.idProduct = ours ? interfaceProductId : m_script.u16();
-            entry.iSerialNumber = m_script.u8();
-            entry.bMaxPacketSize0 = m_script.u8();
-            entry.key = quint64(i + 1);
-            entries.append(entry);
+            entries.append(UsbDeviceEntry{bus, QStringLiteral("%1").arg(i + 2, 3, 10, QLatin1Char('0')),
+                ours ? interfaceVendorId : m_script.u16(), ours ? interfaceProductId : m_script.u16(), m_script.u8(),
+                m_script.u8(), quint64(i + 1)});
         }
         return entries;
     }
@@ -65,9 +59,9 @@ public:
             std::fill(data, data + result, char(0));
             std::copy(bytes.cbegin(), bytes.cend(), data);
         }
-        m_lastResult = result;
+        lastResult = result;
         if (request == requestInterfaceId)
-            m_lastIdentifier = result < 0 ? QByteArray() : QByteArray(data, result);
+            lastIdentifier = result < 0 ? QByteArray() : QByteArray(data, result);
         return result;
     }
 
@@ -91,8 +85,6 @@ private:
     }
 
     ByteReader m_script;
-    QByteArray m_lastIdentifier;
-    int m_lastResult = 0;
 };
 
 } // namespace
@@ -121,12 +113,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             requireThat(usb.checkConnection() != 0, "a refused connection leaves the interface closed");
             continue;
         }
-        requireThat(backend.lastIdentifier() == ownIdentifier, "only the interface's own identifier connects");
+        requireThat(backend.lastIdentifier == ownIdentifier, "only the interface's own identifier connects");
         const QByteArray serial = usb.readSerialNumber();
         requireThat(serial.size() <= 127 && !serial.contains('\0'), "a serial fits its descriptor and ends at a zero");
         char block[64];
         usb.readMemory(block, 0x0801FFC0, sizeof block);
-        if (backend.lastTransferFailed())
+        if (backend.lastResult < 0)
             requireThat(usb.checkConnection() != 0 && lost, "a failed transfer of a connection is its loss");
         usb.disconnectDevice();
         lost = false;

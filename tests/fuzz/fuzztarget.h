@@ -1,11 +1,15 @@
-// What every fuzz target shares: the libFuzzer entry points, a quiet isolated process and property checks.
+// What every fuzz target shares: the libFuzzer entry points, a quiet isolated process, property checks
+// and a USB bus whose answers the targets script.
 #pragma once
 
+#include "usb/usbbackend.h"
+
 #include <QByteArray>
-#include <QJsonValue>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+
+class RDM;
 
 // Shared by every target: a core application with its own settings store at the defaults in a
 // scratch directory, and Qt's messages silenced so that millions of runs do not flood the terminal.
@@ -15,6 +19,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv);
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 // The process's scratch directory, for the files a target writes.
 QString scratchDirectory();
+// Writes the input to `name` in the scratch directory and returns its path.
+QString writeScratchFile(const QString &name, const uint8_t *data, size_t size);
 
 // Aborts with the property's description, and the value that broke it, when it does not hold: the
 // fuzzer keeps the input.
@@ -26,7 +32,24 @@ inline QByteArray inputBytes(const uint8_t *data, size_t size)
     return QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
 }
 
-// True when no string anywhere in the value, keys included, holds a zero character.
-bool hasNoZeroCharacter(const QJsonValue &value);
-// True when the value survives being written as JSON and parsed again, unchanged.
-bool survivesJsonRoundTrip(const QJsonValue &value);
+// Discovers the line, reads the first devices found into the rig report and checks both.
+void checkDiscoveryAndReport(RDM &rdm);
+
+// Opening and claiming succeed unless a target decides otherwise; the targets answer the transfers.
+class FuzzBackend : public UsbBackend
+{
+public:
+    QList<UsbDeviceEntry> devices() override { return m_devices; }
+    UsbHandle *open(const UsbDeviceEntry &) override { return new UsbHandle; }
+    int setConfiguration(UsbHandle *, int) override { return 0; }
+    int claimInterface(UsbHandle *, int) override { return 0; }
+    int releaseInterface(UsbHandle *, int) override { return 0; }
+    int close(UsbHandle *handle) override
+    {
+        delete handle;
+        return 0;
+    }
+
+protected:
+    QList<UsbDeviceEntry> m_devices;
+};
